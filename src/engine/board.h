@@ -1,0 +1,23 @@
+// The 3 x 3 x 3 board and its cell addressing.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace trimbol {
+
+// PieceCode: 0 empty, 1 crosses, 2 noughts, 3 squiggles, 4 spirals.
+// The same numbers name the sides; side s always places code s.
+using PieceCode = std::int16_t;
+constexpr int kSides = 4;
+constexpr int kCells = 27;
+
+using Board = std::array<PieceCode, kCells>;
+
+// Layer 0..2 (left, middle, right panel), column 0..2 (left to right),
+// row 0..2 (top to bottom). The three cells of a column are adjacent.
+constexpr int CellIndex(int layer, int column, int row) {
+  return layer * 9 + column * 3 + row;
+}
+
+}  // namespace trimbol
