@@ -25,7 +25,8 @@ class Game {
   void EndGame(int result);
   // 0..2147483647 from the program's one 64-bit generator.
   int NextRandom();
-  void ComputerMove(int side);
+  // Places one piece of side; false when the board had no empty cell.
+  bool ComputerMove(int side);
 
   // --- Turn driver ---------------------------------------------------------
   void FormMouseMove(int x, int y);
@@ -57,6 +58,7 @@ class Game {
 
   static std::string FrameFile(int piece, int frame);
   static int LayerOriginX(int layer) { return 10 + 220 * layer; }
+  static int CellOriginY(int row) { return 10 + 60 * row; }
 
  private:
   void PlaceByPerson(int side);
