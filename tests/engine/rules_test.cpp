@@ -1,0 +1,251 @@
+// Game state, turn order, the line check and the end of a game.
+#include "engine/lines.h"
+#include "engine/tables.h"
+#include "test_support.h"
+
+namespace trimbol::test {
+namespace {
+
+TEST(GameStateTest, StartsWithTheWindowsDefaults) {
+  Scenario scenario;
+  const GameState& s = scenario.game().state();
+  EXPECT_EQ(s.CurrentPlayer, 0);
+  EXPECT_EQ(Empties(s.board), 27);
+  EXPECT_EQ(s.SoundOn, 0);
+  EXPECT_EQ(s.AutoStartOn, 1);
+  EXPECT_EQ(s.AnimationOn, 1);
+  EXPECT_EQ(s.PlayerCount, 4);
+  EXPECT_EQ(s.AutoMode, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(s.Intelligence, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(s.WinCount, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(s.GameEndedFlag, 0);
+  EXPECT_EQ(s.RandomState, 22695478u);
+}
+
+TEST(GameStateTest, CellIndexRunsRowsWithinColumnsWithinLayers) {
+  EXPECT_EQ(CellIndex(0, 0, 0), 0);
+  EXPECT_EQ(CellIndex(0, 0, 2), 2);
+  EXPECT_EQ(CellIndex(0, 1, 0), 3);
+  EXPECT_EQ(CellIndex(1, 0, 2), 11);
+  EXPECT_EQ(CellIndex(2, 2, 2), 26);
+  GameState s;
+  s.SetCell(1, 2, 0, 3);
+  EXPECT_EQ(s.board[15], 3);
+  EXPECT_EQ(s.GetCell(1, 2, 0), 3);
+}
+
+TEST(TurnOrderTest, RotatesOverTheSidesInPlay) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  const std::vector<std::pair<int, std::vector<int>>> table = {
+      {4, {0, 2, 3, 4, 1}}, {3, {0, 2, 3, 1, 4}}, {2, {0, 2, 1, 3, 4}}};
+  for (const auto& [count, after] : table) {
+    s.PlayerCount = count;
+    for (int before = 0; before <= 4; ++before) {
+      s.CurrentPlayer = before;
+      g.AdvanceTurn();
+      EXPECT_EQ(s.CurrentPlayer, after[before]) << "count " << count << " from " << before;
+    }
+  }
+}
+
+TEST(TurnOrderTest, FollowsAPlayerCountChangedMidGame) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  g.NewGameCommand();
+  s.CurrentPlayer = 4;
+  g.SetPlayerCount(3);
+  g.AdvanceTurn();
+  EXPECT_EQ(s.CurrentPlayer, 4) << "side 4 keeps the move once the count drops to 3";
+  g.SetPlayerCount(4);
+  g.AdvanceTurn();
+  EXPECT_EQ(s.CurrentPlayer, 1);
+  g.SetPlayerCount(2);
+  g.AdvanceTurn();
+  g.SetPlayerCount(4);
+  g.AdvanceTurn();
+  EXPECT_EQ(s.CurrentPlayer, 3) << "raised from 2 to 4 after side 2 moved";
+  g.NewGameCommand();
+  EXPECT_EQ(s.CurrentPlayer, 1);
+}
+
+TEST(NewGameTest, ClearsTheBoardKeepsCountsAndOrdersItsEffects) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  s.WinCount = {3, 1, 0, 2};
+  s.GameEndedFlag = 1;
+  Put(s, {{0, 1}, {13, 2}});
+  g.SetSound(1);
+  g.NewGameCommand();
+  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(Empties(s.board), 27);
+  EXPECT_EQ(s.WinCount, (std::array<int, 4>{3, 1, 0, 2}));
+  EXPECT_EQ(s.GameEndedFlag, 0);
+  EXPECT_EQ(scenario.host().events(),
+            (std::vector<std::string>{"effect Zvon.wav", "timer1 start", "draw"}));
+  EXPECT_EQ(Empties(scenario.host().lastDrawn()), 27) << "the drawing shows the cleared board";
+}
+
+TEST(NewGameTest, AMissingBellIsReportedAndTheGameStillStarts) {
+  Scenario scenario;
+  GameState& s = scenario.game().state();
+  Play(scenario, "sound 1\nnewgame\nmove 35 35\nclick");
+  ASSERT_EQ(s.board[0], 1);
+  Play(scenario, "missing Zvon.wav\nnewgame");
+  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(Empties(s.board), 27);
+  const auto tail = std::vector<std::string>(scenario.host().events().end() - 4,
+                                             scenario.host().events().end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"effect Zvon.wav", "error Zvon.wav", "timer1 start",
+                                            "draw"}));
+}
+
+TEST(LineCheckTest, EveryRowColumnAndPillarWinsForTheSideToMove) {
+  // All 27 lines, built from the board's own addressing rather than the table.
+  std::vector<std::array<int, 3>> lines;
+  for (int a = 0; a < 3; ++a) {
+    for (int b = 0; b < 3; ++b) {
+      lines.push_back({CellIndex(a, 0, b), CellIndex(a, 1, b), CellIndex(a, 2, b)});  // rows
+      lines.push_back({CellIndex(a, b, 0), CellIndex(a, b, 1), CellIndex(a, b, 2)});  // columns
+      lines.push_back({CellIndex(0, a, b), CellIndex(1, a, b), CellIndex(2, a, b)});  // pillars
+    }
+  }
+  for (const auto& line : lines) {
+    for (int side = 1; side <= 4; ++side) {
+      Scenario scenario;
+      Game& g = scenario.game();
+      g.SetAutoStart(0);
+      g.NewGameCommand();
+      GameState& s = g.state();
+      for (int cell : line) s.board[cell] = static_cast<PieceCode>(side);
+      s.CurrentPlayer = side;
+      g.CheckLines();
+      EXPECT_EQ(s.WinCount[side - 1], 1) << "line " << line[0] << "," << line[1] << "," << line[2];
+      EXPECT_EQ(Count(scenario.host().events(), "message " + std::string(ResultMessages[side])), 1);
+    }
+  }
+}
+
+TEST(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  g.NewGameCommand();
+  Put(s, {{0, 2}, {3, 2}, {6, 2}});  // a complete row of noughts
+  s.CurrentPlayer = 1;
+  g.CheckLines();
+  EXPECT_EQ(s.GameEndedFlag, 0) << "noughts' line is not checked on crosses' turn";
+  const std::vector<std::array<int, 3>> diagonals = {
+      {CellIndex(0, 0, 0), CellIndex(1, 1, 1), CellIndex(2, 2, 2)},  // through the cube
+      {CellIndex(0, 0, 0), CellIndex(0, 1, 1), CellIndex(0, 2, 2)},  // within a layer
+      {CellIndex(1, 2, 0), CellIndex(1, 1, 1), CellIndex(1, 0, 2)},
+      {CellIndex(0, 0, 1), CellIndex(1, 1, 1), CellIndex(2, 2, 1)}};
+  for (const auto& diagonal : diagonals) {
+    s.ClearBoard();
+    for (int cell : diagonal) s.board[cell] = 1;
+    g.CheckLines();
+    EXPECT_EQ(s.GameEndedFlag, 0);
+  }
+  EXPECT_EQ(Count(scenario.host().events(), "timer1 stop"), 0);
+}
+
+TEST(LineCheckTest, DoesNothingWhileNoGameRuns) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  s.board.fill(1);
+  g.CheckLines();
+  EXPECT_TRUE(scenario.host().events().empty());
+}
+
+TEST(LineCheckTest, ResultMessagesAreTwentyOneCharactersCentred) {
+  for (std::string_view message : ResultMessages) {
+    // Cyrillic letters take two bytes in UTF-8; count code points.
+    int characters = 0;
+    for (unsigned char c : message) characters += (c & 0xC0) != 0x80;
+    EXPECT_EQ(characters, 21) << message;
+  }
+  EXPECT_EQ(ResultMessages[0], "        НИЧЬЯ!       ");
+  EXPECT_EQ(ResultMessages[4], "  Спиральки победили ");
+}
+
+TEST(EndGameTest, AWinStopsTheTimerThenSoundsShowsCountsAndRestarts) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  g.SetSound(1);
+  g.NewGameCommand();
+  scenario.host().events().clear();
+  Put(s, {{0, 1}, {1, 1}, {2, 1}, {5, 2}});  // column 0 of layer 0, plus a stray nought
+  g.CheckLines();
+  EXPECT_EQ(scenario.host().events(),
+            (std::vector<std::string>{"timer1 stop", "result ПобКрест.wav",
+                                      "message   Крестики победили  ", "effect Zvon.wav",
+                                      "timer1 start", "draw"}));
+  EXPECT_EQ(s.WinCount, (std::array<int, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(s.GameEndedFlag, 1) << "an automatic new game keeps the flag";
+  EXPECT_EQ(Empties(s.board), 27);
+}
+
+TEST(EndGameTest, WithAutostartOffPlayStopsOnTheFinalPosition) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  g.SetAutoStart(0);
+  g.NewGameCommand();
+  Put(s, {{9, 3}, {10, 3}, {11, 3}});
+  s.CurrentPlayer = 3;
+  g.CheckLines();
+  EXPECT_EQ(s.CurrentPlayer, 0);
+  EXPECT_EQ(s.GameEndedFlag, 0);
+  EXPECT_EQ(s.WinCount[2], 1);
+  EXPECT_FALSE(scenario.host().TimerActive(TimerId::Status));
+  EXPECT_EQ(s.board[10], 3) << "the final position stays";
+  EXPECT_EQ(Count(scenario.host().events(), "result ПобЗакор.wav"), 0) << "sound is off";
+}
+
+TEST(EndGameTest, AFullBoardWithoutALineIsADrawCountedForNobody) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  g.SetSound(1);
+  g.SetAutoStart(0);
+  g.NewGameCommand();
+  // A three-dimensional chequerboard: neighbours along every line differ.
+  for (int layer = 0; layer < 3; ++layer) {
+    for (int column = 0; column < 3; ++column) {
+      for (int row = 0; row < 3; ++row) {
+        s.SetCell(layer, column, row, static_cast<PieceCode>(1 + (layer + column + row) % 2));
+      }
+    }
+  }
+  s.CurrentPlayer = 1;
+  g.CheckLines();
+  EXPECT_EQ(Count(scenario.host().events(), "result Ничья.wav"), 1);
+  EXPECT_EQ(Count(scenario.host().events(), "message         НИЧЬЯ!       "), 1);
+  EXPECT_EQ(s.WinCount, (std::array<int, 4>{0, 0, 0, 0}));
+}
+
+TEST(EndGameTest, AMissingJingleIsReportedAndTheResultStillCounts) {
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+  Play(scenario, "sound 1\nmissing ПобНол.wav\nnewgame");
+  scenario.host().events().clear();
+  Put(s, {{18, 2}, {21, 2}, {24, 2}});
+  s.CurrentPlayer = 2;
+  g.CheckLines();
+  EXPECT_EQ(scenario.host().events(),
+            (std::vector<std::string>{"timer1 stop", "result ПобНол.wav", "error ПобНол.wav",
+                                      "message    Нолики победили   ", "effect Zvon.wav",
+                                      "timer1 start", "draw"}));
+  EXPECT_EQ(s.WinCount[1], 1);
+  EXPECT_EQ(Empties(s.board), 27);
+}
+
+}  // namespace
+}  // namespace trimbol::test
