@@ -48,12 +48,7 @@ void RecordingHost::StopTimer(TimerId timer) {
 }
 
 void RecordingHost::SetCaption(std::string_view item, std::string_view caption) {
-  auto it = captions_.find(item);
-  if (it == captions_.end()) {
-    captions_.emplace(std::string(item), std::string(caption));
-  } else if (it->second != caption) {
-    it->second = caption;
-  }
+  captions_[std::string(item)] = caption;
 }
 
 std::string RecordingHost::Caption(const std::string& item) const {
