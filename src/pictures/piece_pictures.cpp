@@ -1,0 +1,46 @@
+// The board pictures of the five PieceCodes and their drawing colours.
+#include "pictures/piece_pictures.h"
+
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "pictures/piece_shapes.h"
+
+namespace trimbol::pictures {
+
+QColor PieceColour(int code) {
+  static const std::array<QColor, 5> colours = {
+      QColor(0, 0, 128),    // empty: navy frame
+      QColor(255, 0, 255),  // crosses: magenta
+      QColor(0, 255, 0),    // noughts: lime
+      QColor(255, 0, 0),    // squiggles: red
+      QColor(128, 64, 0),   // spirals: brown
+  };
+  if (code < 0 || code >= static_cast<int>(colours.size()))
+    throw std::out_of_range("no piece with code " + std::to_string(code));
+  return colours[static_cast<std::size_t>(code)];
+}
+
+QImage PiecePicture(int code, qreal scale) {
+  if (!(scale > 0)) throw std::invalid_argument("picture scale must be positive");
+  PieceColour(code);  // rejects an unknown code before anything is drawn
+  const int side = static_cast<int>(std::lround(detail::kSide * scale));
+  QImage image(side, side, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    // At scale 1 the picture is pixel art in exactly two colours; on dense
+    // screens smooth edges look better than big staircase steps.
+    painter.setRenderHint(QPainter::Antialiasing, scale != 1.0);
+    painter.scale(static_cast<qreal>(side) / detail::kSide, static_cast<qreal>(side) / detail::kSide);
+    detail::DrawPiece(painter, code, 1.0);
+  }
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
+}  // namespace trimbol::pictures

@@ -1,0 +1,32 @@
+// The animation frames: drawn by the pictures library, saved as 24-bit
+// Windows bitmaps, the format the game loads frames from.
+#include "frames.h"
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+
+#include "pictures/piece_pictures.h"
+
+namespace trimbol::assetgen {
+
+std::vector<std::string> WriteFrames(const std::filesystem::path& folder) {
+  // By side 1..4: crosses, noughts, squiggles, spirals.
+  static constexpr const char* kPrefixes[] = {"k", "n", "z", "s"};
+  std::vector<std::string> written;
+  for (int side = 1; side <= 4; ++side) {
+    for (int frame = 1; frame <= 10; ++frame) {
+      const std::string name = kPrefixes[side - 1] + std::to_string(frame) + ".bmp";
+      const std::filesystem::path path = folder / name;
+      // 24 bits per pixel: RGB888 has no alpha channel for Qt to keep.
+      const QImage image = pictures::AnimationFrame(side, frame).convertToFormat(QImage::Format_RGB888);
+      if (!image.save(QString::fromStdString(path.string()), "BMP"))
+        throw std::runtime_error("cannot write " + path.string());
+      written.push_back(name);
+    }
+  }
+  return written;
+}
+
+}  // namespace trimbol::assetgen
