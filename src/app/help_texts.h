@@ -1,0 +1,29 @@
+// The two texts of the help dialog and their captions.
+#pragma once
+
+namespace trimbol::app {
+
+inline constexpr char kInstructionsCaption[] = "Инструкции";
+// Ten lines, each ended by a line feed, the last one too.
+inline constexpr char kInstructionsText[] =
+    "Помощь\n"
+    "Используйте жмыкание по полю, чтобы ставить знаки\n"
+    "В настройках поставьте автомат, чтобы включить\n"
+    "игру компьютера.\n"
+    "Интеллект - чтобы ставить качество игры компа\n"
+    "Ставьте Полн.Авт чтобы включить весь интеллект\n"
+    "и все компьютеры.\n"
+    "Жмите цифры на клаве 1-9 чтобы грузить музыку из директории с именами\n"
+    "1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid\n"
+    "8 и 9 поставляются с игрой\n";
+
+inline constexpr char kAboutCaption[] = "О программе...";
+// Five lines separated by line feeds, none after the last.
+inline constexpr char kAboutText[] =
+    "Тримбол\n"
+    "Версия 5.2\n"
+    "Программирование и дизайн - команда Тримбол\n"
+    "Идея - команда Тримбол\n"
+    "© команда Тримбол, 2026";
+
+}  // namespace trimbol::app

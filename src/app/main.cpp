@@ -1,0 +1,28 @@
+// The program entry: the application object with its title, the main window
+// Form1 and the hidden help dialog OKBottomDlg, then the event loop.
+#include <exception>
+
+#include <QApplication>
+
+#include "error_display.h"
+#include "help_dialog.h"
+#include "main_window.h"
+#include "media/media_players.h"
+#include "message_boxes.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  // The title names the program in the task list and captions its boxes.
+  QApplication::setApplicationName(QString::fromUtf16(trimbol::app::kAppTitle));
+  trimbol::app::ModalMessageBoxes boxes;
+  trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
+  startupErrors.Run([&] {
+    trimbol::media::MediaPlayers media;
+    trimbol::app::TForm1 Form1(media, &boxes);
+    trimbol::app::TOKBottomDlg OKBottomDlg;
+    Form1.AttachHelpDialog(OKBottomDlg);
+    Form1.show();
+    QApplication::exec();
+  });
+  return 0;
+}

@@ -1,0 +1,31 @@
+// The two kinds of modal box the game shows: the result message and the
+// error box. They sit behind this interface so that tests can record them
+// instead of blocking on a nested event loop.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace trimbol::app {
+
+// The caption of every box: the application's title.
+inline constexpr char16_t kAppTitle[] = u"Тримбол";
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // A box with the text and one OK button; returns when it is closed.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The error box: stop icon, OK button, the text as given.
+  virtual void ShowError(QWidget* parent, const QString& text) = 0;
+};
+
+// The real, modal boxes.
+class ModalMessageBoxes final : public MessageBoxes {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowError(QWidget* parent, const QString& text) override;
+};
+
+}  // namespace trimbol::app

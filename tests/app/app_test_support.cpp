@@ -1,0 +1,73 @@
+// The test program's entry and the shared fixture.
+#include "app_test_support.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "media/media_players.h"
+
+namespace trimbol::app::testing {
+
+media::MediaPlayers& Media() {
+  static media::MediaPlayers players;
+  return players;
+}
+
+void WindowTest::SetUp() {
+  ASSERT_TRUE(folder_.isValid());
+  previousFolder_ = QDir::currentPath();
+  QDir::setCurrent(folder_.path());
+  form_ = std::make_unique<TForm1>(Media(), &boxes_);
+  dialog_ = std::make_unique<TOKBottomDlg>();
+  form_->AttachHelpDialog(*dialog_);
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void WindowTest::TearDown() {
+  form_.reset();
+  dialog_.reset();
+  QDir::setCurrent(previousFolder_);
+}
+
+void WindowTest::MouseAt(QPoint p) { QTest::mouseMove(form_->windowHandle(), p); }
+
+void WindowTest::ClickAt(QPoint p, Qt::MouseButton button) {
+  MouseAt(p);
+  QTest::mouseClick(form_->windowHandle(), button, {}, p);
+}
+
+void WindowTest::ClickOn(QWidget* control) {
+  ClickAt(control->mapTo(form_.get(), control->rect().center()));
+}
+
+void WindowTest::Choose(const char* item) {
+  QAction* action = form_->menu().Item(item);
+  ASSERT_NE(action, nullptr) << item;
+  action->trigger();
+}
+
+QImage WindowTest::Shown() { return form_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+bool ShowsPicture(const QImage& shown, QPoint at, const QImage& picture, qreal ratio) {
+  const QPoint origin = at * ratio;
+  const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
+  return shown.copy(QRect(origin, expected.size())) == expected;
+}
+
+void WriteBitmap(const QString& path, QColor colour) {
+  QImage image(50, 50, QImage::Format_RGB888);
+  image.fill(colour);
+  ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+}  // namespace trimbol::app::testing
+
+int main(int argc, char** argv) {
+  // Tests run headless unless told otherwise, also when listed by CTest.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,80 @@
+// Shared pieces of the shell's tests: a recorder for the message boxes, a
+// fixture that opens the window in a temporary working folder, and picture
+// comparisons.
+#pragma once
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/help_dialog.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+
+namespace trimbol::app::testing {
+
+// The one sound layer of the test program (only one may exist).
+media::MediaPlayers& Media();
+
+// Records the boxes instead of blocking. With holdMs > 0 each box holds a
+// nested event loop open that long, as a person reading it would.
+class RecordingBoxes : public MessageBoxes {
+ public:
+  void ShowMessage(QWidget*, const QString& text) override { messages << text; Hold(); }
+  void ShowError(QWidget*, const QString& text) override { errors << text; Hold(); }
+
+  QStringList messages;
+  QStringList errors;
+  int holdMs = 0;
+
+ private:
+  void Hold() {
+    if (holdMs <= 0) return;
+    QEventLoop loop;
+    QTimer::singleShot(holdMs, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+};
+
+// The window, shown, with its working folder an empty temporary folder.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Mouse events as the window system delivers them (implicit grab, double
+  // clicks, context menu), at client points of the window.
+  void MouseAt(QPoint p);
+  void ClickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton);
+  void ClickOn(QWidget* control);
+  // Triggers a menu item as a choice in the menu would.
+  void Choose(const char* item);
+  // What the window shows, as an image of device pixels.
+  QImage Shown();
+  QString WorkFile(const QString& name) const { return folder_.filePath(name); }
+
+  RecordingBoxes boxes_;
+  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<TOKBottomDlg> dialog_;
+
+ private:
+  QTemporaryDir folder_;
+  QString previousFolder_;
+};
+
+// True when the square of `picture` (in device pixels) sits in `shown` at
+// logical point `at`, for a device pixel ratio of `ratio`.
+bool ShowsPicture(const QImage& shown, QPoint at, const QImage& picture, qreal ratio = 1.0);
+
+// Writes a 50 x 50 24-bit BMP filled with one colour.
+void WriteBitmap(const QString& path, QColor colour);
+
+}  // namespace trimbol::app::testing

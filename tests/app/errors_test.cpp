@@ -1,0 +1,101 @@
+// The error box: its text rule, the real box, and failures in timer ticks,
+// the placement animation's above all.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QThread>
+
+#include "app/error_display.h"
+#include "app_test_support.h"
+
+namespace trimbol::app::testing {
+namespace {
+
+TEST(ErrorBoxText, AFullStopFollowsALastCharacterThatSortsAfterTheDot) {
+  EXPECT_EQ(ErrorBoxText("Cannot open file k1.bmp"), "Cannot open file k1.bmp.");
+  EXPECT_EQ(ErrorBoxText("Нет файла"), "Нет файла.");
+  EXPECT_EQ(ErrorBoxText("code 5"), "code 5.");
+  EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+  EXPECT_EQ(ErrorBoxText("Stop!"), "Stop!");
+  EXPECT_EQ(ErrorBoxText("trailing "), "trailing ");
+  EXPECT_EQ(ErrorBoxText(""), "");
+}
+
+TEST(ErrorDisplay, RealBoxHasTheTitleTheStopIconAndOk) {
+  ModalMessageBoxes boxes;
+  ErrorDisplay display(boxes, nullptr);
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = box->standardButtons();
+    box->accept();
+  });
+  EXPECT_FALSE(display.Run([] { throw std::runtime_error("Bitmap image is not valid"); }));
+  EXPECT_EQ(title, "Тримбол");
+  EXPECT_EQ(text, "Bitmap image is not valid.");
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(buttons, QMessageBox::Ok);
+  EXPECT_TRUE(display.Run([] {}));
+}
+
+using Animation = WindowTest;
+
+TEST_F(Animation, TenFramesAtTheClickedCellThenTheTimerStops) {
+  const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta,
+                            Qt::yellow, Qt::gray, Qt::darkRed, Qt::darkGreen, Qt::darkBlue};
+  for (int i = 0; i < 10; ++i) WriteBitmap(WorkFile(QStringLiteral("k%1.bmp").arg(i + 1)), colours[i]);
+  ClickOn(form_->Button1());
+  ClickAt({520, 140});  // layer 2, column 1, row 2: origin (510, 130)
+  EXPECT_TRUE(form_->Timer(TimerId::Animation)->isActive());
+  for (int i = 0; i < 10; ++i) {
+    form_->Timer3Timer();
+    EXPECT_EQ(Shown().pixelColor(535, 155), colours[i]) << "frame " << i + 1;
+  }
+  form_->Timer3Timer();
+  EXPECT_FALSE(form_->Timer(TimerId::Animation)->isActive());
+  EXPECT_EQ(Shown().pixelColor(535, 155), colours[9]);  // the last frame stays
+  EXPECT_TRUE(boxes_.errors.isEmpty());
+}
+
+TEST_F(Animation, ANewPlacementDoesNotRestartTheRunningTick) {
+  ClickOn(form_->Button1());
+  ClickAt({35, 35});
+  QTimer* timer = form_->Timer(TimerId::Animation);
+  QThread::msleep(60);
+  ClickAt({35, 95});  // noughts place while the crosses' animation runs
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_LE(timer->remainingTime(), 50);
+}
+
+TEST_F(Animation, MissingFramesBringTenBoxesInOrderWhileEachBoxIsOpen) {
+  boxes_.holdMs = 150;  // longer than a tick: the ticks go on under the open box
+  ClickOn(form_->Button1());
+  ClickAt({35, 35});
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !form_->Timer(TimerId::Animation)->isActive(); }, 5000));
+  QStringList expected;
+  for (int i = 1; i <= 10; ++i) expected << QStringLiteral("Cannot open file k%1.bmp.").arg(i);
+  EXPECT_EQ(boxes_.errors, expected);
+  EXPECT_EQ(form_->game().state().GetCell(0, 0, 0), 1);  // the game goes on
+}
+
+TEST_F(Animation, AFileThatIsNoBitmapIsReported) {
+  QFile file(WorkFile("k1.bmp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QImage(50, 50, QImage::Format_RGB32).save(&file, "PNG");  // an image, but not a BMP
+  file.close();
+  ClickOn(form_->Button1());
+  ClickAt({35, 35});
+  form_->Timer(TimerId::Animation)->stop();  // the ticks are driven by hand here
+  for (int tick = 0; tick < 2; ++tick) form_->errors().Run([this] { form_->Timer3Timer(); });
+  EXPECT_EQ(boxes_.errors, QStringList({"Bitmap image is not valid.", "Cannot open file k2.bmp."}));
+}
+
+}  // namespace
+}  // namespace trimbol::app::testing
