@@ -14,10 +14,15 @@ namespace {
 
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
-constexpr int kBufferFrames = 512;  // about 12 ms, so a click is heard at once
+// About 23 ms: a click is still heard at once, and the audio thread wakes
+// half as often as with 512, which keeps an idle window cheap.
+constexpr int kBufferFrames = 1024;
 constexpr int kMixChannels = 2;     // one for effects, one for results
 
 bool OpenMixer() {
+  // SDL would otherwise take over SIGINT and SIGTERM, and the game could no
+  // longer be stopped from a terminal or by its session.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
