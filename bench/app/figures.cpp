@@ -1,6 +1,6 @@
 // Measures the shell's figures on the built game, offscreen: one DrawBoard,
 // one click that plays a whole all-On game, and start-up to the window
-// shown. Not a test: build with `--target app_figures` and run it.
+// shown. Not a test: run build/bench/app/app_figures from the run folder.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
