@@ -179,6 +179,12 @@ TOKBottomDlg& TForm1::HelpDialog() const {
 // --- Event plumbing ---------------------------------------------------------
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ContextMenu) {
+    // The controls have no menu of their own: a right click on one opens the
+    // window's, as anywhere else on the window.
+    OpenPopupMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int code = KeyDownCode(*static_cast<QKeyEvent*>(event));
     errors_.Run([this, code] { FormKeyDown(code); });
@@ -212,9 +218,11 @@ void TForm1::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) leftPressed_ = false;
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+void TForm1::contextMenuEvent(QContextMenuEvent* event) { OpenPopupMenu(event->globalPos()); }
+
+void TForm1::OpenPopupMenu(const QPoint& globalPos) {
   // The opening handler runs first; when it fails the menu stays shut.
-  if (errors_.Run([this] { PopupMenu1Popup(); })) menu_.root->popup(event->globalPos());
+  if (errors_.Run([this] { PopupMenu1Popup(); })) menu_.root->popup(globalPos);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

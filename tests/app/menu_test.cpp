@@ -116,5 +116,18 @@ TEST_F(Menu, RightClickPlaysTheOpeningSoundFirstAndAFailureKeepsTheMenuShut) {
   EXPECT_NE(form_->game().state().RandomState, random);
 }
 
+TEST_F(Menu, ARightClickOnAnyControlOpensTheWindowsMenu) {
+  for (QWidget* control : {static_cast<QWidget*>(form_->Edit8()),
+                           static_cast<QWidget*>(form_->CheckBox1()),
+                           static_cast<QWidget*>(form_->Button1()),
+                           static_cast<QWidget*>(form_->Button3())}) {
+    ClickAt(control->mapTo(form_.get(), control->rect().center()), Qt::RightButton);
+    EXPECT_TRUE(form_->PopupMenu1()->isVisible()) << control->objectName().toStdString();
+    form_->PopupMenu1()->hide();
+  }
+  EXPECT_TRUE(boxes_.errors.isEmpty());
+  EXPECT_EQ(form_->game().state().CurrentPlayer, 0) << "a right click on Button1 starts no game";
+}
+
 }  // namespace
 }  // namespace trimbol::app::testing
