@@ -2,6 +2,7 @@
 #include "bitmap_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include "engine/file_error.h"
@@ -10,7 +11,9 @@ namespace trimbol::app {
 
 QImage LoadBitmapFile(const std::string& file) {
   QFile input(QString::fromStdString(file));
-  if (!input.open(QIODevice::ReadOnly)) throw FileError(file, "Cannot open file " + file);
+  // Only a regular file: opening a named pipe would block the game until
+  // something wrote into it.
+  if (!QFileInfo(input).isFile() || !input.open(QIODevice::ReadOnly)) throw FileError(file, "Cannot open file " + file);
   QImageReader reader(&input, "bmp");
   QImage image = reader.read();
   if (image.isNull()) throw FileError(file, "Bitmap image is not valid");

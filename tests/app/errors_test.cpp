@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <sys/stat.h>
+
 #include "app/error_display.h"
 #include "app_test_support.h"
 
@@ -95,6 +97,16 @@ TEST_F(Animation, AFileThatIsNoBitmapIsReported) {
   form_->Timer(TimerId::Animation)->stop();  // the ticks are driven by hand here
   for (int tick = 0; tick < 2; ++tick) form_->errors().Run([this] { form_->Timer3Timer(); });
   EXPECT_EQ(boxes_.errors, QStringList({"Bitmap image is not valid.", "Cannot open file k2.bmp."}));
+}
+
+TEST_F(Animation, AFolderOrAPipeInPlaceOfAFrameIsReportedWithoutBlocking) {
+  ASSERT_TRUE(QDir().mkpath(WorkFile("k1.bmp")));
+  ASSERT_EQ(mkfifo(QFile::encodeName(WorkFile("k2.bmp")).constData(), 0600), 0);
+  ClickOn(form_->Button1());
+  ClickAt({35, 35});
+  form_->Timer(TimerId::Animation)->stop();  // the ticks are driven by hand here
+  for (int tick = 0; tick < 2; ++tick) form_->errors().Run([this] { form_->Timer3Timer(); });
+  EXPECT_EQ(boxes_.errors, QStringList({"Cannot open file k1.bmp.", "Cannot open file k2.bmp."}));
 }
 
 }  // namespace
