@@ -1,5 +1,5 @@
 // The program entry: the application object with its title, the main window
-// Form1 and the hidden help dialog OKBottomDlg, then the event loop.
+// and the hidden help dialog, then the event loop.
 #include <exception>
 
 #include <QApplication>
@@ -18,10 +18,10 @@ int main(int argc, char* argv[]) {
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {
     trimbol::media::MediaPlayers media;
-    trimbol::app::TForm1 Form1(media, &boxes);
-    trimbol::app::TOKBottomDlg OKBottomDlg;
-    Form1.AttachHelpDialog(OKBottomDlg);
-    Form1.show();
+    trimbol::app::MainWindow window(media, &boxes);
+    trimbol::app::HelpDialog help;
+    window.AttachHelpDialog(help);
+    window.show();
     QApplication::exec();
   });
   return 0;

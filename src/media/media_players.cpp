@@ -1,31 +1,29 @@
-// The game's three sound players: music on the digit keys, effects, and the
-// result sounds. Each plays one file at a time; the three overlap freely.
+// The game's three sound players over one sound output.
 #include "media/media_players.h"
 
+#include <array>
 #include <atomic>
 #include <stdexcept>
 
 #include "media/audio_output.h"
-#include "media/chunk_channel.h"
-#include "media/music_slot.h"
+#include "media/player.h"
 
 namespace trimbol::media {
 namespace {
-
-constexpr int kEffectChannel = 0;
-constexpr int kResultChannel = 1;
 
 std::atomic<bool> one_exists{false};
 
 }  // namespace
 
 // Declared in this order so the players close their files before the output
-// closes beneath them.
-struct MediaPlayers::Players {
+// closes beneath them. By SoundPlayer: the music streams from the music
+// slot, the effects and the results each own a channel.
+struct MediaPlayers::Output {
   AudioOutput output;
-  MusicSlot music{output};
-  ChunkChannel effects{output, kEffectChannel};
-  ChunkChannel results{output, kResultChannel};
+  std::array<Player, kSoundPlayers> players{Player(output, Player::kMusicSlot), Player(output, 0),
+                                            Player(output, 1)};
+
+  Player& operator[](SoundPlayer player) { return players[static_cast<std::size_t>(player)]; }
 };
 
 MediaPlayers::MediaPlayers() {
@@ -33,7 +31,7 @@ MediaPlayers::MediaPlayers() {
     throw std::logic_error("only one MediaPlayers may exist at a time");
   }
   try {
-    players_ = std::make_unique<Players>();
+    output_ = std::make_unique<Output>();
   } catch (...) {
     one_exists = false;
     throw;
@@ -41,34 +39,16 @@ MediaPlayers::MediaPlayers() {
 }
 
 MediaPlayers::~MediaPlayers() {
-  players_.reset();
+  output_.reset();
   one_exists = false;
 }
 
-void MediaPlayers::PlayMusic(const std::string& file) { players_->music.Play(file); }
+void MediaPlayers::Play(SoundPlayer player, const std::string& file) { (*output_)[player].Play(file); }
 
-void MediaPlayers::PlayEffect(const std::string& file) { players_->effects.Play(file); }
+bool MediaPlayers::HasAudioDevice() const { return output_->output.IsAudible(); }
 
-void MediaPlayers::PlayResultSound(const std::string& file) { players_->results.Play(file); }
+const std::string& MediaPlayers::OpenFile(SoundPlayer player) const { return (*output_)[player].OpenFile(); }
 
-bool MediaPlayers::HasAudioDevice() const { return players_->output.IsAudible(); }
-
-const std::string& MediaPlayers::OpenFile(Player player) const {
-  switch (player) {
-    case Player::kMusic: return players_->music.OpenFile();
-    case Player::kEffect: return players_->effects.OpenFile();
-    case Player::kResult: break;
-  }
-  return players_->results.OpenFile();
-}
-
-bool MediaPlayers::IsPlaying(Player player) const {
-  switch (player) {
-    case Player::kMusic: return players_->music.IsPlaying();
-    case Player::kEffect: return players_->effects.IsPlaying();
-    case Player::kResult: break;
-  }
-  return players_->results.IsPlaying();
-}
+bool MediaPlayers::IsPlaying(SoundPlayer player) const { return (*output_)[player].IsPlaying(); }
 
 }  // namespace trimbol::media

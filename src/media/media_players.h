@@ -6,10 +6,9 @@
 #include <string>
 
 #include "engine/file_error.h"
+#include "engine/sound_player.h"
 
 namespace trimbol::media {
-
-enum class Player { kMusic, kEffect, kResult };
 
 // Only one may exist at a time: the players share SDL's one mixer.
 class MediaPlayers {
@@ -19,26 +18,24 @@ class MediaPlayers {
   MediaPlayers(const MediaPlayers&) = delete;
   MediaPlayers& operator=(const MediaPlayers&) = delete;
 
-  // Each closes whatever its player had open, which stops it, opens `file`
-  // (UTF-8, relative to the working directory) anew, starts it from the
-  // beginning and returns at once. A file that cannot be opened throws
-  // trimbol::FileError naming it; the player is then left with nothing open.
-  // WAV, MP3 and MIDI files play on all three.
-  void PlayMusic(const std::string& file);        // MediaPlayer1
-  void PlayEffect(const std::string& file);       // MediaPlayer2
-  void PlayResultSound(const std::string& file);  // MediaPlayer3
+  // Closes whatever the player had open, which stops it, opens `file`
+  // (UTF-8, a path as given) anew, starts it from the beginning and returns
+  // at once. A file that cannot be opened throws trimbol::FileError naming
+  // it; the player is then left with nothing open. WAV, MP3 and MIDI files
+  // play on all three.
+  void Play(SoundPlayer player, const std::string& file);
 
   // False when the players run silently on SDL's "dummy" driver: no device
   // could be opened, or SDL_AUDIODRIVER asked for it. Files are still checked.
   bool HasAudioDevice() const;
 
   // The file a player has open (empty when none) and whether it still sounds.
-  const std::string& OpenFile(Player player) const;
-  bool IsPlaying(Player player) const;
+  const std::string& OpenFile(SoundPlayer player) const;
+  bool IsPlaying(SoundPlayer player) const;
 
  private:
-  struct Players;
-  std::unique_ptr<Players> players_;
+  struct Output;
+  std::unique_ptr<Output> output_;
 };
 
 }  // namespace trimbol::media

@@ -105,11 +105,11 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
   for (const auto& [name, reason] : cases) {
     const std::string file = name.starts_with('/') ? name : dir + name;
     const std::string prefix = "Couldn't open \"" + file + "\": ";
-    for (Player player : kAllPlayers) {
+    for (SoundPlayer player : kAllPlayers) {
       SCOPED_TRACE(file + " on " + NameOf(player));
-      Play(players, player, good);
+      players.Play(player, good);
       try {
-        Play(players, player, file);
+        players.Play(player, file);
         ADD_FAILURE() << "no error";
       } catch (const FileError& error) {
         EXPECT_EQ(error.file(), file);
@@ -123,7 +123,7 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
       }
       EXPECT_EQ(players.OpenFile(player), "") << "the old sound was not closed first";
       EXPECT_FALSE(players.IsPlaying(player));
-      Play(players, player, good);
+      players.Play(player, good);
       EXPECT_TRUE(players.IsPlaying(player));
     }
   }
@@ -134,7 +134,7 @@ TEST_F(BadFilesTest, AWaveWithoutChannelsNamedLikeATuneIsRefusedByTheMusicPlayer
   const std::string tune = folder.Write(
       "8.mid", FromHex("524946462500000057415645666d74201000000001000000401f0000401f000001000800646174610100000080"));
   try {
-    players.PlayMusic(tune);
+    players.Play(SoundPlayer::kMusic, tune);
     ADD_FAILURE() << "no error";
   } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + tune + "\": Invalid number of channels");
@@ -144,8 +144,8 @@ TEST_F(BadFilesTest, AWaveWithoutChannelsNamedLikeATuneIsRefusedByTheMusicPlayer
 TEST_F(BadFilesTest, WellFormedLoopsAndTagsStillPlay) {
   const std::string tagged = folder.Write(
       "tagged.wav", SmallWave(8000, 8000, Concat(LoopChunk(0, 7999), TitleChunk(std::string("Title\0", 6), 6))));
-  for (Player player : kAllPlayers) {
-    Play(players, player, tagged);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, tagged);
     EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
   }
 }
@@ -159,33 +159,33 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanAMinute) {
   const std::string slow = folder.Write("one-hertz.wav", SmallWave(1, 100));  // 100 s of 100 samples
   const std::string long_mp3 = folder.WriteMp3("long.mp3", 61, 8);
   for (const std::string& file : {hour, slow, long_mp3}) {
-    for (Player player : {Player::kEffect, Player::kResult}) {
+    for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
-        Play(players, player, file);
+        players.Play(player, file);
         ADD_FAILURE() << file << " on " << NameOf(player);
       } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + file + "\": the sound plays longer than a minute");
       }
     }
   }
-  players.PlayMusic(hour);
-  EXPECT_EQ(players.OpenFile(Player::kMusic), hour);
-  players.PlayEffect(folder.Write("minute.wav", SmallWave(1000, 59000)));
-  EXPECT_TRUE(players.IsPlaying(Player::kEffect));
+  players.Play(SoundPlayer::kMusic, hour);
+  EXPECT_EQ(players.OpenFile(SoundPlayer::kMusic), hour);
+  players.Play(SoundPlayer::kEffects, folder.Write("minute.wav", SmallWave(1000, 59000)));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
 }
 
 TEST_F(BadFilesTest, FailureOnOnePlayerLeavesTheOthersPlaying) {
-  for (Player player : kAllPlayers) Play(players, player, good);
-  EXPECT_THROW(players.PlayEffect(folder.path() + "/missing.wav"), FileError);
-  EXPECT_TRUE(players.IsPlaying(Player::kMusic));
-  EXPECT_TRUE(players.IsPlaying(Player::kResult));
+  for (SoundPlayer player : kAllPlayers) players.Play(player, good);
+  EXPECT_THROW(players.Play(SoundPlayer::kEffects, folder.path() + "/missing.wav"), FileError);
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kMusic));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kResults));
 }
 
 // Cut inside its samples, a sound keeps a good header: it plays what it holds.
 TEST_F(BadFilesTest, SoundCutInsideItsSamplesPlaysWhatItHolds) {
   const std::string cut = folder.Write("short.wav", Head(WaveBytes(2), 22050));
-  for (Player player : kAllPlayers) {
-    Play(players, player, cut);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, cut);
     EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
   }
 }
@@ -211,8 +211,8 @@ TEST(UnreadableFile, IsReportedAsPermissionDenied) {
     int code = 1;  // no error
     try {
       MediaPlayers players;
-      players.PlayEffect(readable);
-      players.PlayEffect(locked);
+      players.Play(SoundPlayer::kEffects, readable);
+      players.Play(SoundPlayer::kEffects, locked);
     } catch (const FileError& error) {
       code = error.what() == "Couldn't open \"" + locked + "\": Permission denied" ? 0 : 2;
     }
