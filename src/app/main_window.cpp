@@ -58,7 +58,8 @@ MainWindow::MainWindow(media::MediaPlayers& media, MessageBoxes* boxes)
       ownBoxes_(boxes ? nullptr : std::make_unique<ModalMessageBoxes>()),
       boxes_(boxes ? boxes : ownBoxes_.get()),
       errors_(*boxes_, this),
-      surface_(*this) {
+      surface_(*this),
+      sounds_(media) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Тримбол"));
   setWindowIcon(QIcon(QPixmap::fromImage(pictures::PiecePicture(1))));
@@ -75,7 +76,7 @@ MainWindow::MainWindow(media::MediaPlayers& media, MessageBoxes* boxes)
   BuildControls();
   menu_ = std::make_unique<GameMenu>(*this, errors_);
   host_ = std::make_unique<WindowHost>(
-      WindowParts{surface_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, media});
+      WindowParts{surface_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, sounds_});
   game_ = std::make_unique<Game>(*host_);
   menu_->Build(MenuRows(*game_, {[this] { ShowHelp(kInstructionsCaption, kInstructionsText); },
                                  [this] { ShowHelp(kAboutCaption, kAboutText); },

@@ -13,6 +13,7 @@
 #include "engine/game.h"
 #include "error_display.h"
 #include "game_menu.h"
+#include "sounds.h"
 #include "window_host.h"
 
 class QCheckBox;
@@ -41,6 +42,7 @@ class MainWindow : public QWidget {
 
   Game& game() { return *game_; }
   BoardSurface& surface() { return surface_; }
+  Sounds& sounds() { return sounds_; }
   ErrorDisplay& errors() { return errors_; }
   GameMenu& menu() { return *menu_; }
   QLineEdit* statusLine() const { return statusLine_; }
@@ -77,6 +79,7 @@ class MainWindow : public QWidget {
   MessageBoxes* boxes_;
   ErrorDisplay errors_;
   BoardSurface surface_;
+  Sounds sounds_;
   QLineEdit* statusLine_ = nullptr;
   QCheckBox* constantRedraw_ = nullptr;
   QPushButton* newGame_ = nullptr;

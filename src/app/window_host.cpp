@@ -11,8 +11,8 @@
 #include "engine/board_geometry.h"
 #include "error_display.h"
 #include "game_menu.h"
-#include "media/media_players.h"
 #include "message_boxes.h"
+#include "sounds.h"
 
 namespace trimbol::app {
 namespace {
@@ -29,7 +29,7 @@ void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
 }
 
 void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
-  parts_.media.Play(player, std::string(file));
+  parts_.sounds.Play(player, file);
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {

@@ -1,6 +1,6 @@
 // WindowHost: what the game tells the program it runs in, carried out on
 // the parts of the window it needs: the board surface, the status line, the
-// menu, the timers, the boxes, the error display and the sound players.
+// menu, the timers, the boxes, the error display and the sounds.
 #pragma once
 
 #include <array>
@@ -11,16 +11,13 @@ class QLineEdit;
 class QTimer;
 class QWidget;
 
-namespace trimbol::media {
-class MediaPlayers;
-}
-
 namespace trimbol::app {
 
 class BoardSurface;
 class ErrorDisplay;
 class GameMenu;
 class MessageBoxes;
+class Sounds;
 
 struct WindowParts {
   BoardSurface& board;
@@ -30,7 +27,7 @@ struct WindowParts {
   MessageBoxes& boxes;
   QWidget* boxParent;  // the window the boxes belong to
   ErrorDisplay& errors;
-  media::MediaPlayers& media;
+  Sounds& sounds;
 };
 
 class WindowHost final : public Host {

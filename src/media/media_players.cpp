@@ -1,4 +1,5 @@
-// The game's three sound players over one sound output.
+// The game's three sound players over one sound output, and when that
+// output is let go.
 #include "media/media_players.h"
 
 #include <array>
@@ -7,6 +8,7 @@
 
 #include "media/audio_output.h"
 #include "media/player.h"
+#include "media/sound_fonts.h"
 
 namespace trimbol::media {
 namespace {
@@ -19,23 +21,27 @@ std::atomic<bool> one_exists{false};
 // closes beneath them. By SoundPlayer: the music streams from the music
 // slot, the effects and the results each own a channel.
 struct MediaPlayers::Output {
+  Output(Clock now, AudioOutput::OpenMixer open) : now(std::move(now)), output(std::move(open)) {}
+
+  Clock now;
   AudioOutput output;
   std::array<Player, kSoundPlayers> players{Player(output, Player::kMusicSlot), Player(output, 0),
                                             Player(output, 1)};
+  std::chrono::steady_clock::time_point lastBusy{};
 
   Player& operator[](SoundPlayer player) { return players[static_cast<std::size_t>(player)]; }
 };
 
-MediaPlayers::MediaPlayers() {
+MediaPlayers::MediaPlayers(Clock clock) : MediaPlayers(std::move(clock), AudioOutput::OpenSdlMixer) {}
+
+MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> openMixer) {
   if (one_exists.exchange(true)) {
     throw std::logic_error("only one MediaPlayers may exist at a time");
   }
-  try {
-    output_ = std::make_unique<Output>();
-  } catch (...) {
-    one_exists = false;
-    throw;
-  }
+  output_ = std::make_unique<Output>(std::move(clock), std::move(openMixer));
+  // Only the name is chosen here; the synthesiser loads the font when a
+  // MIDI file is opened.
+  ChooseSoundFonts();
 }
 
 MediaPlayers::~MediaPlayers() {
@@ -43,9 +49,29 @@ MediaPlayers::~MediaPlayers() {
   one_exists = false;
 }
 
-void MediaPlayers::Play(SoundPlayer player, const std::string& file) { (*output_)[player].Play(file); }
+void MediaPlayers::Play(SoundPlayer player, const std::string& file) {
+  output_->lastBusy = output_->now();
+  (*output_)[player].Play(file);
+}
+
+bool MediaPlayers::ReleaseWhenIdle() {
+  Output& o = *output_;
+  if (!o.output.IsOpen()) return false;
+  const auto now = o.now();
+  for (const Player& player : o.players) {
+    if (player.IsPlaying()) o.lastBusy = now;
+  }
+  if (now - o.lastBusy < kIdleRelease) return true;
+  for (Player& player : o.players) player.Close();
+  o.output.Close();
+  return false;
+}
+
+bool MediaPlayers::IsOutputOpen() const { return output_->output.IsOpen(); }
 
 bool MediaPlayers::HasAudioDevice() const { return output_->output.IsAudible(); }
+
+bool MediaPlayers::FellBackToSilence() const { return output_->output.FellBackToSilence(); }
 
 const std::string& MediaPlayers::OpenFile(SoundPlayer player) const { return (*output_)[player].OpenFile(); }
 

@@ -30,7 +30,9 @@ void Player::Play(const std::string& file) {
   if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSound) {
     throw OpenFailure(file, "the sound plays longer than a minute");
   }
-  if (!output_.IsOpen()) throw OpenFailure(file, output_.Failure());
+  // The file is checked first: a missing file fails the same with or
+  // without an output.
+  if (!output_.Open()) throw OpenFailure(file, output_.Failure());
   SDL_ClearError();
   // SDL_mixer only borrows the stream: it does not close every stream it is
   // told to on every failure, so the player closes it itself.

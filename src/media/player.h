@@ -17,13 +17,14 @@ class Player {
   // each own a reserved channel and decode their sound whole before it starts.
   static constexpr int kMusicSlot = -1;
 
-  Player(const AudioOutput& output, int channel) : output_(output), channel_(channel) {}
+  Player(AudioOutput& output, int channel) : output_(output), channel_(channel) {}
   ~Player() { Close(); }
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
   // Closes the current sound, which stops it, opens `file` anew and starts
-  // it; throws FileError naming the file when it cannot be opened.
+  // it, opening the output first when it is closed; throws FileError naming
+  // the file when it cannot be opened.
   void Play(const std::string& file);
   void Close();
   const std::string& OpenFile() const { return file_; }
@@ -32,7 +33,7 @@ class Player {
  private:
   bool Streams() const { return channel_ == kMusicSlot; }
 
-  const AudioOutput& output_;
+  AudioOutput& output_;
   const int channel_;
   Mix_Chunk* chunk_ = nullptr;
   Mix_Music* music_ = nullptr;

@@ -2,6 +2,7 @@
 #include "app_test_support.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 #include "media/media_players.h"
@@ -59,6 +60,25 @@ void WriteBitmap(const QString& path, QColor colour) {
   QImage image(50, 50, QImage::Format_RGB888);
   image.fill(colour);
   ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+void WriteWave(const QString& path, double seconds) {
+  const auto frames = static_cast<quint32>(seconds * 8000);
+  QByteArray bytes;
+  auto put = [&bytes](quint32 value, int count) {
+    for (int i = 0; i < count; ++i) bytes.append(static_cast<char>(value >> (8 * i)));
+  };
+  bytes.append("RIFF");
+  put(36 + frames, 4);
+  bytes.append("WAVEfmt ");
+  put(16, 4);
+  put(1, 2), put(1, 2), put(8000, 4), put(8000, 4), put(1, 2), put(8, 2);  // 8-bit mono PCM
+  bytes.append("data");
+  put(frames, 4);
+  for (quint32 i = 0; i < frames; ++i) bytes.append(static_cast<char>(i % 16 < 8 ? 0x70 : 0x90));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
 }
 
 }  // namespace trimbol::app::testing

@@ -103,5 +103,7 @@ bool ShowsPicture(const QImage& shown, QPoint at, const QImage& picture, qreal r
 
 // Writes a 50 x 50 24-bit BMP filled with one colour.
 void WriteBitmap(const QString& path, QColor colour);
+// Writes a WAV file of a quiet tone, `seconds` long.
+void WriteWave(const QString& path, double seconds);
 
 }  // namespace trimbol::app::testing

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/key_codes.h"
+#include "media/media_players.h"
 #include "app_test_support.h"
 #include "pictures/piece_pictures.h"
 
@@ -222,6 +223,17 @@ TEST_F(Keys, OneKeyIsOnePlayFromEveryControlAndTheWindowEvenWhileItsBoxIsOpen) {
   PressKey(window_.get(), Qt::Key_Space);
   EXPECT_TRUE(window_->constantRedrawBox()->isChecked());
   EXPECT_TRUE(window_->timer(GameTimer::kRedraw)->isActive());
+}
+
+// The sound output is looked for only when something plays, and watched
+// only while it is open.
+TEST_F(Keys, TheFirstSoundOpensTheOutputAndStartsWatchingIt) {
+  EXPECT_FALSE(window_->sounds().releaseCheck().isActive());
+  WriteWave(WorkFile("3.wav"), 0.5);
+  PressKey(window_.get(), Qt::Key_3);
+  EXPECT_TRUE(boxes_.errors.isEmpty()) << boxes_.errors.join('|').toStdString();
+  EXPECT_TRUE(Media().IsPlaying(SoundPlayer::kMusic));
+  EXPECT_TRUE(window_->sounds().releaseCheck().isActive());
 }
 
 // X11 and Wayland report Shift+1 as "!", and only the scan code tells the key.

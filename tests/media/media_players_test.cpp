@@ -125,10 +125,11 @@ TEST(MediaPlayersOutput, RunsSilentlyWhenNoDeviceOpens) {
   SoundFolder folder;
   ScopedEnv no_device("SDL_AUDIODRIVER", "no-such-device");
   MediaPlayers players;
-  EXPECT_FALSE(players.HasAudioDevice());
   EXPECT_THROW(players.Play(SoundPlayer::kEffects, folder.path() + "/prut.wav"), FileError);
   players.Play(SoundPlayer::kEffects, folder.WriteWave("hlop.wav", 1));
   EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
+  EXPECT_FALSE(players.HasAudioDevice());
+  EXPECT_TRUE(players.FellBackToSilence());
 }
 
 // SDL's "disk" driver stands in for a sound card; it records into the
@@ -137,7 +138,10 @@ TEST(MediaPlayersOutput, ReportsARealOutput) {
   SoundFolder folder;
   ScopedEnv disk("SDL_AUDIODRIVER", "disk");
   ScopedEnv recording("SDL_DISKAUDIOFILE", folder.path() + "/output.raw");
-  EXPECT_TRUE(MediaPlayers().HasAudioDevice());
+  MediaPlayers players;
+  players.Play(SoundPlayer::kEffects, folder.WriteWave("hlop.wav", 0.2));
+  EXPECT_TRUE(players.HasAudioDevice());
+  EXPECT_FALSE(players.FellBackToSilence());
 }
 
 // Debian's SDL_mixer would keep its own soundfont; the user's SDL_SOUNDFONTS
