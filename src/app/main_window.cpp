@@ -20,6 +20,7 @@
 #include "help_dialog.h"
 #include "help_texts.h"
 #include "key_codes.h"
+#include "pictures/app_icon.h"
 #include "pictures/piece_pictures.h"
 
 namespace trimbol::app {
@@ -60,7 +61,7 @@ TForm1::TForm1(media::MediaPlayers& media, MessageBoxes* boxes)
       game_(host_) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Тримбол"));
-  setWindowIcon(QIcon(QPixmap::fromImage(pictures::PiecePicture(1))));
+  setWindowIcon(pictures::AppIcon());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kSkyBlue);
   colours.setColor(QPalette::WindowText, Qt::black);
