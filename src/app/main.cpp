@@ -1,9 +1,12 @@
-// The program entry: the application object with its title, the main window
-// and the hidden help dialog, then the event loop.
+// The program entry: the command line, the application object with its
+// names, the main window and the hidden help dialog, then the event loop.
 #include <exception>
+#include <optional>
 
 #include <QApplication>
 
+#include "application_identity.h"
+#include "command_line.h"
 #include "error_display.h"
 #include "help_dialog.h"
 #include "main_window.h"
@@ -11,9 +14,9 @@
 #include "message_boxes.h"
 
 int main(int argc, char* argv[]) {
+  trimbol::app::NameApplication();
+  if (const std::optional<int> status = trimbol::app::HandleCommandLine(argc, argv)) return *status;
   QApplication application(argc, argv);
-  // The title names the program in the task list and captions its boxes.
-  QApplication::setApplicationName(QString::fromUtf16(trimbol::app::kAppTitle));
   trimbol::app::ModalMessageBoxes boxes;
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {

@@ -23,6 +23,7 @@
 #include "help_dialog.h"
 #include "help_texts.h"
 #include "key_codes.h"
+#include "pictures/app_icon.h"
 #include "pictures/piece_pictures.h"
 
 namespace trimbol::app {
@@ -62,7 +63,7 @@ MainWindow::MainWindow(media::MediaPlayers& media, MessageBoxes* boxes)
       sounds_(media) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Тримбол"));
-  setWindowIcon(QIcon(QPixmap::fromImage(pictures::PiecePicture(1))));
+  setWindowIcon(pictures::AppIcon());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kSkyBlue);
   colours.setColor(QPalette::WindowText, Qt::black);

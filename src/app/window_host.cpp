@@ -8,6 +8,7 @@
 
 #include "bitmap_file.h"
 #include "board_surface.h"
+#include "data_files.h"
 #include "engine/board_geometry.h"
 #include "error_display.h"
 #include "game_menu.h"
@@ -25,11 +26,11 @@ void WindowHost::ShowBoard(const Board& board) { parts_.board.DrawBoard(board); 
 
 void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
   const geometry::Point at = geometry::CellOrigin(cell);
-  parts_.board.DrawFrame(LoadBitmapFile(std::string(file)), at.x, at.y);
+  parts_.board.DrawFrame(LoadBitmapFile(FindDataFile(file)), at.x, at.y);
 }
 
 void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
-  parts_.sounds.Play(player, file);
+  parts_.sounds.Play(player, FindDataFile(file));
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {
