@@ -10,8 +10,8 @@
 #include "error_display.h"
 #include "help_dialog.h"
 #include "main_window.h"
-#include "media/media_players.h"
 #include "message_boxes.h"
+#include "sound_module.h"
 
 int main(int argc, char* argv[]) {
   trimbol::app::NameApplication();
@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
   trimbol::app::ModalMessageBoxes boxes;
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {
-    trimbol::media::MediaPlayers media;
-    trimbol::app::MainWindow window(media, &boxes);
+    trimbol::app::SoundModule sounds(trimbol::app::SoundModule::InstalledPath());
+    trimbol::app::MainWindow window(sounds, &boxes);
     trimbol::app::HelpDialog help;
     window.AttachHelpDialog(help);
     window.show();

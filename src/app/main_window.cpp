@@ -54,7 +54,7 @@ QPoint ClientPoint(const QMouseEvent& event) {
 
 }  // namespace
 
-MainWindow::MainWindow(media::MediaPlayers& media, MessageBoxes* boxes)
+MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ownBoxes_(boxes ? nullptr : std::make_unique<ModalMessageBoxes>()),
       boxes_(boxes ? boxes : ownBoxes_.get()),
@@ -63,7 +63,6 @@ MainWindow::MainWindow(media::MediaPlayers& media, MessageBoxes* boxes)
       sounds_(media) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Тримбол"));
-  setWindowIcon(pictures::AppIcon());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kSkyBlue);
   colours.setColor(QPalette::WindowText, Qt::black);
@@ -242,6 +241,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!fitted_) {
     fitted_ = true;
     QTimer::singleShot(0, this, &MainWindow::FitOuterSize);
+    // The icon is drawn at eight sizes; that can wait until the window is
+    // on the screen.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(pictures::AppIcon()); });
   }
 }
 

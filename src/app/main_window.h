@@ -22,7 +22,7 @@ class QPushButton;
 class QTimer;
 
 namespace trimbol::media {
-class MediaPlayers;
+class SoundSystem;
 }
 
 namespace trimbol::app {
@@ -34,7 +34,7 @@ class MainWindow : public QWidget {
 
  public:
   // Without boxes the real modal ones are used; tests pass a recorder.
-  explicit MainWindow(media::MediaPlayers& media, MessageBoxes* boxes = nullptr);
+  explicit MainWindow(media::SoundSystem& media, MessageBoxes* boxes = nullptr);
   ~MainWindow() override;
 
   // The help dialog is made after the window; the help items show it.

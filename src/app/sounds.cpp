@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "media/media_players.h"
+#include "media/sound_system.h"
 
 namespace trimbol::app {
 
-Sounds::Sounds(media::MediaPlayers& media) : media_(media) {
+Sounds::Sounds(media::SoundSystem& media) : media_(media) {
   releaseCheck_.setInterval(1000);
   connect(&releaseCheck_, &QTimer::timeout, this, [this] {
     if (!media_.ReleaseWhenIdle()) releaseCheck_.stop();

@@ -12,14 +12,14 @@
 #include "engine/sound_player.h"
 
 namespace trimbol::media {
-class MediaPlayers;
+class SoundSystem;
 }
 
 namespace trimbol::app {
 
 class Sounds : public QObject {
  public:
-  explicit Sounds(media::MediaPlayers& media);
+  explicit Sounds(media::SoundSystem& media);
 
   // Plays the file on the player; throws FileError as the player does.
   void Play(SoundPlayer player, std::string_view file);
@@ -29,7 +29,7 @@ class Sounds : public QObject {
  private:
   void WatchOutput();
 
-  media::MediaPlayers& media_;
+  media::SoundSystem& media_;
   QTimer releaseCheck_;
   bool toldSilent_ = false;
 };

@@ -11,13 +11,14 @@
 
 #include "engine/file_error.h"
 #include "engine/sound_player.h"
+#include "media/sound_system.h"
 
 namespace trimbol::media {
 
 class AudioOutput;
 
 // Only one may exist at a time: the players share SDL's one mixer.
-class MediaPlayers {
+class MediaPlayers final : public SoundSystem {
  public:
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
   // The output is let go once no player has had anything playing for this
@@ -28,7 +29,7 @@ class MediaPlayers {
   explicit MediaPlayers(Clock clock = std::chrono::steady_clock::now);
   // For tests: how the output's mixer is opened (see AudioOutput::OpenMixer).
   MediaPlayers(Clock clock, std::function<bool(const char* driver)> openMixer);
-  ~MediaPlayers();
+  ~MediaPlayers() override;
   MediaPlayers(const MediaPlayers&) = delete;
   MediaPlayers& operator=(const MediaPlayers&) = delete;
 
@@ -37,18 +38,18 @@ class MediaPlayers {
   // at once; the output is opened first when it is closed. A file that
   // cannot be opened throws trimbol::FileError naming it; the player is then
   // left with nothing open. WAV, MP3 and MIDI files play on all three.
-  void Play(SoundPlayer player, const std::string& file);
+  void Play(SoundPlayer player, const std::string& file) override;
 
   // Closes the output when no player has had anything playing for
   // kIdleRelease. Returns whether it is still open, and so wants asking again.
-  bool ReleaseWhenIdle();
-  bool IsOutputOpen() const;
+  bool ReleaseWhenIdle() override;
+  bool IsOutputOpen() const override;
 
   // False while the players run silently on SDL's "dummy" driver: no device
   // could be opened, or SDL_AUDIODRIVER asked for it. Files are still checked.
   bool HasAudioDevice() const;
   // True when a device was looked for and none was found.
-  bool FellBackToSilence() const;
+  bool FellBackToSilence() const override;
 
   // The file a player has open (empty when none) and whether it still sounds.
   const std::string& OpenFile(SoundPlayer player) const;

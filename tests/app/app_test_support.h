@@ -23,6 +23,7 @@
 #include "app/help_dialog.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "media/media_players.h"
 
 // Failures show texts, not code units.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

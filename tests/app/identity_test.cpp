@@ -10,6 +10,8 @@
 
 #include "app/application_identity.h"
 #include "app/command_line.h"
+#include <QTest>
+
 #include "app_test_support.h"
 
 namespace trimbol::app::testing {
@@ -31,6 +33,8 @@ TEST(ApplicationIdentity, MatchesTheDesktopEntryAndTheProjectVersion) {
 using WindowIcon = WindowTest;
 
 TEST_F(WindowIcon, IsTheGamesIconDrawnAtEachSizeOfTheIconTheme) {
+  // It is set once the window is on the screen.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return window_->windowIcon().availableSizes().size() > 1; }, 2000));
   QList<QSize> sizes = window_->windowIcon().availableSizes();
   std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
   EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));

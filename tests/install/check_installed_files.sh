@@ -18,6 +18,9 @@ if ! diff <(grep -v '^#' "$here/installed_files.txt" | sort) \
   fail "the installed files differ (< expected, > installed)"
 fi
 [ -x "$prefix/bin/trimbol" ] || fail "bin/trimbol is not executable"
+# The sound libraries come with the sound module, at the first play.
+readelf -d "$prefix/bin/trimbol" | grep -E 'NEEDED.*(SDL|fluidsynth|mpg123|asound)' &&
+  fail "the game's binary loads a sound library at its start"
 
 # Each icon is a PNG with an alpha channel, drawn at its folder's size.
 for size in 16 22 24 32 48 64 128 256; do

@@ -42,9 +42,10 @@ grep -q 'md5sums' <<<"$info" || fail "no md5sums"
 
 # The files: those of an installed game, under /usr, and Debian's own two.
 bindir="$(sed -n 's/^CMAKE_INSTALL_BINDIR:PATH=//p' "$build/CMakeCache.txt")"
+libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
 binary="usr/${bindir:-bin}/trimbol"
 contents="$(dpkg-deb --contents "$deb")"
-if ! diff <({ grep -v '^#' "$here/installed_files.txt" | sed "s|^bin/trimbol\$|${binary#usr/}|; s|^|usr/|"
+if ! diff <({ grep -v '^#' "$here/installed_files.txt" | sed "s|^bin/trimbol\$|${binary#usr/}|; s|^lib/trimbol/|${libdir:-lib}/trimbol/|; s|^|usr/|"
              echo usr/share/doc/trimbol/copyright
              echo usr/share/doc/trimbol/changelog.Debian.gz; } | sort) \
           <(awk '$1 ~ /^-/ { sub(/^\.\//, "", $6); print $6 }' <<<"$contents" | sort); then
