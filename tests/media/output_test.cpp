@@ -1,7 +1,12 @@
 // The sound output beneath the players: closed until the first play, let go
 // once the players have been idle, opened again by the next play. Time runs
 // on a clock the test moves; only the sounds themselves play in real time.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iterator>
 
 #include "sound_fixtures.h"
 
@@ -78,6 +83,33 @@ TEST_F(OutputTest, FilesAreCheckedBeforeTheOutputIsOpened) {
     }
     EXPECT_FALSE(players.IsOutputOpen());
   }
+}
+
+// Looking for a device where there is none (ALSA without a sound card, as
+// on a server or in a container) makes the sound libraries report every
+// driver they try on stderr; none of it may reach the player's terminal.
+TEST(OutputWithoutDevice, LooksForOneWithoutANoiseOnStderr) {
+  SoundFolder folder;
+  ScopedEnv alsa("SDL_AUDIODRIVER", "alsa");
+  ScopedEnv noCard("ALSA_CONFIG_PATH", folder.Write("asound.conf", Bytes{}));  // no card, no default device
+  const std::string captured = folder.path() + "/stderr.txt";
+  std::fflush(stderr);
+  const int saved = ::dup(STDERR_FILENO);
+  const int capture = ::open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ASSERT_GE(capture, 0);
+  ::dup2(capture, STDERR_FILENO);
+  ::close(capture);
+  {
+    MediaPlayers players;
+    players.Play(SoundPlayer::kEffects, folder.WriteWave("hlop.wav", 0.1));
+    EXPECT_TRUE(players.FellBackToSilence());
+  }
+  std::fflush(stderr);
+  ::dup2(saved, STDERR_FILENO);
+  ::close(saved);
+  std::ifstream in(captured);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_EQ(text, "");
 }
 
 // Not even SDL's silent driver opens: every play of a good file fails with
