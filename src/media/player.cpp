@@ -9,8 +9,9 @@ namespace trimbol::media {
 namespace {
 
 // A sound decoded whole before it starts costs the time and memory of its
-// playing time; a minute is far beyond any effect or result sound.
-constexpr double kLongestDecodedSound = 60;
+// playing time, and a MIDI file the synthesiser's work for all of it: twenty
+// seconds is far beyond any effect or result sound and still decoded at once.
+constexpr double kLongestDecodedSound = 20;
 
 Mix_MusicType MusicType(SoundKind kind) {
   switch (kind) {
@@ -28,7 +29,7 @@ void Player::Play(const std::string& file) {
   Close();
   SoundFile sound = OpenSoundFile(file);
   if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSound) {
-    throw OpenFailure(file, "the sound plays longer than a minute");
+    throw OpenFailure(file, "the sound plays longer than 20 seconds");
   }
   // The file is checked first: a missing file fails the same with or
   // without an output.
