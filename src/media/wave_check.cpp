@@ -197,8 +197,9 @@ SoundCheck CheckWave(SDL_RWops* data) {
       }
     }
   }
-  const Sint64 held = std::min(dataEnd, size) - dataStart;
-  check.seconds = PlayingSeconds(format, static_cast<std::uint64_t>(std::max<Sint64>(held, 0)));
+  // Timed by the samples the file claims, which a player that decodes the
+  // sound whole sets memory aside for, even when the file holds fewer.
+  check.seconds = PlayingSeconds(format, static_cast<std::uint64_t>(dataEnd - dataStart));
   return check;
 }
 
