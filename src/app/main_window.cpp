@@ -4,16 +4,13 @@
 
 #include <stdexcept>
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -24,7 +21,6 @@
 #include "help_texts.h"
 #include "key_codes.h"
 #include "pictures/app_icon.h"
-#include "pictures/piece_pictures.h"
 
 namespace trimbol::app {
 namespace {
