@@ -51,6 +51,12 @@ void MediaPlayers::PlayEffect(const std::string& file) { players_->effects.Play(
 
 void MediaPlayers::PlayResultSound(const std::string& file) { players_->results.Play(file); }
 
+void MediaPlayers::CloseAll() {
+  players_->music.Close();
+  players_->effects.Close();
+  players_->results.Close();
+}
+
 bool MediaPlayers::HasAudioDevice() const { return players_->output.IsAudible(); }
 
 const std::string& MediaPlayers::OpenFile(Player player) const {

@@ -28,6 +28,9 @@ class MediaPlayers {
   void PlayEffect(const std::string& file);       // MediaPlayer2
   void PlayResultSound(const std::string& file);  // MediaPlayer3
 
+  // Closes whatever each player has open, which stops it.
+  void CloseAll();
+
   // False when the players run silently on SDL's "dummy" driver: no device
   // could be opened, or SDL_AUDIODRIVER asked for it. Files are still checked.
   bool HasAudioDevice() const;

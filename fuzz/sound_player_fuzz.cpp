@@ -1,0 +1,67 @@
+// Fuzz target for one sound player (TRIMBOL_FUZZ_PLAYER, set by the build):
+// the input is saved as a .wav, a .mp3 and a .mid file in turn, and each is
+// opened and started the way the game does it. The file is closed again
+// before the next one is written, so every fault belongs to the input that
+// caused it.
+#include <cstdint>
+#include <cstdlib>
+
+#include "fuzz_support.h"
+#include "media/media_players.h"
+#include "tiny_soundfont.h"
+
+namespace trimbol::fuzz {
+namespace {
+
+using media::MediaPlayers;
+using media::Player;
+
+constexpr Player kPlayer = Player::TRIMBOL_FUZZ_PLAYER;
+
+// Only one set of players may exist; it lives until the process exits.
+MediaPlayers& Players() {
+  static MediaPlayers players;
+  return players;
+}
+
+void Play(const std::string& file) {
+  switch (kPlayer) {
+    case Player::kMusic: return Players().PlayMusic(file);
+    case Player::kEffect: return Players().PlayEffect(file);
+    case Player::kResult: return Players().PlayResultSound(file);
+  }
+}
+
+}  // namespace
+}  // namespace trimbol::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  using namespace trimbol::fuzz;
+  ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+  if (std::getenv("SDL_SOUNDFONTS") == nullptr) {
+    const std::string font = Scratch().path() + "/tiny.sf2";
+    WriteTinySoundFont(font);
+    ::setenv("SDL_SOUNDFONTS", font.c_str(), 1);
+  }
+  Players();  // opens the sound output now, outside the first input's checks
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace trimbol::fuzz;
+  // A Cyrillic name, as the game's own sounds have.
+  for (const char* name : {"проба.wav", "проба.mp3", "проба.mid"}) {
+    const std::string file = Scratch().Write(name, data, size);
+    const OpenDescriptors descriptors;
+    const std::string failure = OpenOrExplain(file, Play);
+    const std::string& open = Players().OpenFile(kPlayer);
+    if (failure.empty() && open != file) Fail("opened " + file + " but the player has \"" + open + "\"");
+    if (!failure.empty()) {
+      if (failure.find(file) == std::string::npos) Fail("the error \"" + failure + "\" does not name " + file);
+      if (!open.empty()) Fail("the player kept \"" + open + "\" after failing on " + file);
+    }
+    Players().CloseAll();
+    descriptors.ExpectNoneAdded(file);
+  }
+  return 0;
+}
