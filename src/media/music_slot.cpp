@@ -25,9 +25,11 @@ void MusicSlot::Play(const std::string& file) {
   SoundFile sound = OpenSoundFile(file);
   if (!output_.IsOpen()) throw OpenFailure(file, output_.Failure());
   SDL_ClearError();
-  // SDL_mixer takes the stream over and closes it, on failure too.
-  music_ = Mix_LoadMUSType_RW(sound.data.release(), MusicType(sound.kind), 1);
+  // The music is read from the stream while it plays, so the stream stays
+  // open as long as the music does.
+  music_ = Mix_LoadMUSType_RW(sound.data.get(), MusicType(sound.kind), 0);
   if (music_ == nullptr) throw OpenFailure(file, SDL_GetError());
+  stream_ = std::move(sound.data);
   file_ = file;
   Mix_PlayMusic(music_, 0);  // a failure to start is not reported
 }
@@ -37,6 +39,7 @@ void MusicSlot::Close() {
     Mix_FreeMusic(music_);  // stops it first
     music_ = nullptr;
   }
+  stream_.reset();
   file_.clear();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "media/audio_output.h"
+#include "media/sound_file.h"
 
 namespace trimbol::media {
 
@@ -27,6 +28,7 @@ class MusicSlot {
  private:
   const AudioOutput& output_;
   Mix_Music* music_ = nullptr;
+  RwPointer stream_;  // freed after the music that reads it
   std::string file_;
 };
 

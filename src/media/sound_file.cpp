@@ -1,5 +1,6 @@
 // Opens a sound file by name for one of the players and checks, before SDL
-// sees it, that it is a readable, non-empty file of a kind the game plays.
+// sees it, that it is a readable, non-empty, undamaged file of a kind the
+// game plays.
 #include "media/sound_file.h"
 
 #include <fcntl.h>
@@ -11,8 +12,11 @@
 #include <cstdio>
 #include <system_error>
 
+#include "media/midi_check.h"
+#include "media/mp3_check.h"
 #include "media/open_failure.h"
 #include "media/sound_fonts.h"
+#include "media/wave_check.h"
 
 namespace trimbol::media {
 namespace {
@@ -62,20 +66,29 @@ SoundFile OpenSoundFile(const std::string& file) {
   const std::size_t got = SDL_RWread(data, head.data(), 1, head.size());
   if (got == 0) throw OpenFailure(file, SDL_GetError());
   sound.kind = SniffSoundKind(std::span(head.data(), got));
-  if (sound.kind == SoundKind::kUnknown) {
-    throw OpenFailure(file, "not a WAV, MP3 or MIDI sound");
+  SoundCheck check;
+  switch (sound.kind) {
+    case SoundKind::kUnknown: throw OpenFailure(file, "not a WAV, MP3 or MIDI sound");
+    case SoundKind::kWave: check = CheckWave(data); break;
+    case SoundKind::kMidi: check = CheckMidi(data); break;
+    case SoundKind::kMp3: break;
   }
+  if (!check.problem.empty()) throw OpenFailure(file, check.problem);
+  sound.seconds = check.seconds;
   if (sound.kind == SoundKind::kMidi) {
-    SDL_RWseek(data, 0, RW_SEEK_SET);
-    if (const std::string problem = MidiFileProblem(data); !problem.empty()) {
-      throw OpenFailure(file, problem);
-    }
     if (const std::string problem = SoundFontProblem(); !problem.empty()) {
       throw OpenFailure(file, problem);
     }
   }
   if (SDL_RWseek(data, 0, RW_SEEK_SET) != 0) throw OpenFailure(file, SDL_GetError());
   return sound;
+}
+
+double PlayingSeconds(SoundFile& sound) {
+  if (sound.kind != SoundKind::kMp3) return sound.seconds;
+  const double seconds = CheckMp3(sound.data.get()).seconds;
+  SDL_RWseek(sound.data.get(), 0, RW_SEEK_SET);
+  return seconds;
 }
 
 }  // namespace trimbol::media

@@ -1,5 +1,6 @@
 // Opens a sound file by name for one of the players and checks, before SDL
-// sees it, that it is a readable, non-empty file of a kind the game plays.
+// sees it, that it is a readable, non-empty, undamaged file of a kind the
+// game plays.
 #pragma once
 
 #include <SDL.h>
@@ -14,14 +15,20 @@ namespace trimbol::media {
 struct RwCloser {
   void operator()(SDL_RWops* data) const { SDL_RWclose(data); }
 };
+// The players keep the stream themselves and lend it to SDL_mixer, which
+// does not close every stream it is told to on every failure.
 using RwPointer = std::unique_ptr<SDL_RWops, RwCloser>;
 
 struct SoundFile {
   RwPointer data;  // positioned at the start of the file
   SoundKind kind = SoundKind::kUnknown;
+  double seconds = 0;  // playing time of a WAV or MIDI file; MP3 asks PlayingSeconds
 };
 
 // Throws FileError naming `file` when it cannot be opened as a sound.
 SoundFile OpenSoundFile(const std::string& file);
+
+// How long the sound plays. For an MP3 this reads the whole file.
+double PlayingSeconds(SoundFile& sound);
 
 }  // namespace trimbol::media

@@ -1,8 +1,6 @@
 // Recognises the three kinds of sound the game plays from a file's first
-// bytes, and checks that a MIDI file is whole.
+// bytes, and says what a check of a file's inside found.
 #pragma once
-
-#include <SDL.h>
 
 #include <cstddef>
 #include <span>
@@ -17,10 +15,10 @@ inline constexpr std::size_t kSniffLength = 12;
 
 SoundKind SniffSoundKind(std::span<const unsigned char> head);
 
-// Returns what is wrong with the standard MIDI file in `data` (read from its
-// start), or an empty text when its header and every track are all there.
-// The synthesiser accepts a broken MIDI file on open and then plays nothing,
-// so the damage has to be found here.
-std::string MidiFileProblem(SDL_RWops* data);
+// What a check of a file's structure found, before SDL is given the file.
+struct SoundCheck {
+  std::string problem;  // empty when SDL may be given the file
+  double seconds = 0;   // how long the file plays, as far as its structure tells
+};
 
 }  // namespace trimbol::media

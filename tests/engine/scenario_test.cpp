@@ -102,5 +102,46 @@ TEST(ScenarioToolTest, RejectsBadLinesNamingThem) {
   }
 }
 
+TEST(ScenarioToolTest, MessagesSayWhatIsWrongWithTheWholeWord) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"players 99999999999999999999\n",
+       "trimbol-scenario: line 1: '99999999999999999999' is out of range 2..4\n"},
+      {"players -99999999999999999999\n",
+       "trimbol-scenario: line 1: '-99999999999999999999' is out of range 2..4\n"},
+      {"players 3x\n", "trimbol-scenario: line 1: '3x' is not a whole number\n"},
+      {std::string("new\0game\n", 9), "trimbol-scenario: line 1: unknown action 'new\\x00game'\n"},
+  };
+  for (const auto& [script, message] : cases) {
+    const ToolRun run = RunTool(script);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, message);
+  }
+}
+
+// Line numbers past 2^31 stay right instead of overflowing.
+TEST(ScenarioToolTest, CountsLinesBeyondTwoToTheThirtyFirst) {
+  Scenario scenario;
+  try {
+    scenario.Apply("jump", 3'000'000'000ULL);
+    ADD_FAILURE() << "no error";
+  } catch (const ScenarioError& error) {
+    EXPECT_EQ(error.line(), 3'000'000'000ULL);
+    EXPECT_STREQ(error.what(), "line 3000000000: unknown action 'jump'");
+  }
+}
+
+TEST(ScenarioToolTest, AnInputItCannotReadIsAnErrorNotAnEmptyGame) {
+  for (const std::string& input : {std::filesystem::temp_directory_path().string(), std::string("/no/such/file")}) {
+    const std::string command = std::string(TRIMBOL_SCENARIO_TOOL) + " " + input + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[512] = {};
+    const std::string out(buffer, fread(buffer, 1, sizeof buffer, pipe));
+    const int raw = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 2) << input;
+    EXPECT_TRUE(out.starts_with("trimbol-scenario: cannot ")) << out;
+  }
+}
+
 }  // namespace
 }  // namespace trimbol::test

@@ -101,7 +101,10 @@ TEST_F(MediaPlayersTest, LeavesNoFileOpenBehind) {
   std::filesystem::create_directory(folder.path() + "/folder.wav");
   const std::string files[] = {folder.WriteMp3("4.mp3", 0.2), folder.WriteMidi("7.mid"),
                                folder.Write("noise.wav", Bytes(300, 'x')), folder.Write("empty.wav", {}),
-                               folder.Write("cut.wav", Head(WaveBytes(1), 20)), folder.path() + "/folder.wav"};
+                               folder.Write("cut.wav", Head(WaveBytes(1), 20)), folder.path() + "/folder.wav",
+                               // SDL_mixer gives up on these without closing them
+                               folder.Write("id3.mp3", {'I', 'D', '3', 4}),
+                               folder.Write("sync.mp3", {0xFF, 0xE3, 0x18, 0xC4, 0, 0, 0, 0})};
   const auto before = open_files();
   for (Player player : kAllPlayers) {
     for (const std::string& file : files) {

@@ -17,6 +17,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -67,6 +68,46 @@ inline Bytes MidiBytes() {
 
 inline Bytes Head(const Bytes& bytes, std::size_t count) { return Bytes(bytes.begin(), bytes.begin() + count); }
 
+inline Bytes FromHex(std::string_view hex) {
+  Bytes bytes;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+    bytes.push_back(static_cast<unsigned char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+  }
+  return bytes;
+}
+
+inline Bytes Concat(Bytes first, const Bytes& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
+
+// A WAV file of `frames` 8-bit mono samples at `rate` Hz, with extra chunks
+// (already in their RIFF form) between the format and the samples.
+inline Bytes SmallWave(std::uint32_t rate, std::uint32_t frames, const Bytes& extra = {}) {
+  Bytes bytes;
+  auto put = [&bytes](std::uint32_t value, int count) {
+    for (int i = 0; i < count; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+  };
+  auto tag = [&bytes](const char* text) { for (int i = 0; i < 4; ++i) bytes.push_back(text[i]); };
+  tag("RIFF"); put(0, 4); tag("WAVE"); tag("fmt "); put(16, 4);
+  put(1, 2); put(1, 2); put(rate, 4); put(rate, 4); put(1, 2); put(8, 2);
+  bytes.insert(bytes.end(), extra.begin(), extra.end());
+  tag("data"); put(frames, 4);
+  for (std::uint32_t i = 0; i < frames; ++i) bytes.push_back(i % 2 ? 0x40 : 0xC0);
+  const std::uint32_t riff = static_cast<std::uint32_t>(bytes.size() - 8);
+  for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<unsigned char>(riff >> (8 * i));
+  return bytes;
+}
+
+// A RIFF chunk: its name, its length and its bytes.
+inline Bytes Chunk(const char* name, const Bytes& body) {
+  Bytes bytes;
+  for (int i = 0; i < 4; ++i) bytes.push_back(name[i]);
+  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(body.size() >> (8 * i)));
+  bytes.insert(bytes.end(), body.begin(), body.end());
+  return bytes;
+}
+
 // A fresh folder under TMPDIR, removed with all it holds.
 class SoundFolder {
  public:
@@ -90,9 +131,10 @@ class SoundFolder {
   }
   std::string WriteWave(const std::string& name, double seconds) const { return Write(name, WaveBytes(seconds)); }
   std::string WriteMidi(const std::string& name) const { return Write(name, MidiBytes()); }
-  std::string WriteMp3(const std::string& name, double seconds) const {  // lame: scripts/setup
+  std::string WriteMp3(const std::string& name, double seconds, int kbps = 32) const {  // lame: scripts/setup
     const std::string wave = WriteWave(name + ".wav", seconds), file = path_ + "/" + name;
-    if (std::system(("lame --quiet -b 32 '" + wave + "' '" + file + "'").c_str()) != 0) {
+    const std::string command = "lame --quiet -b " + std::to_string(kbps) + " '" + wave + "' '" + file + "'";
+    if (std::system(command.c_str()) != 0) {
       throw std::runtime_error("lame could not make " + file);
     }
     return file;

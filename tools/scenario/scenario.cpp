@@ -29,14 +29,30 @@ std::vector<std::string_view> Split(std::string_view line) {
   return words;
 }
 
+// A word of the input in quotes, for a message: bytes that would not show
+// (a NUL would even end the message) are written as \xNN.
+std::string Quoted(std::string_view word) {
+  std::string out = "'";
+  for (unsigned char c : word) {
+    if (c < 0x20 || c == 0x7F) {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", c);
+      out += escape;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "'";
+}
+
 class LineReader {
  public:
-  LineReader(std::vector<std::string_view> words, int number)
+  LineReader(std::vector<std::string_view> words, std::uint64_t number)
       : words_(std::move(words)), number_(number) {}
 
   void Expect(size_t arguments) const {
     if (words_.size() != arguments + 1) {
-      Fail("'" + std::string(words_[0]) + "' takes " + std::to_string(arguments) +
+      Fail(Quoted(words_[0]) + " takes " + std::to_string(arguments) +
            " argument" + (arguments == 1 ? "" : "s"));
     }
   }
@@ -44,12 +60,12 @@ class LineReader {
     const std::string_view word = words_[index];
     long long value = 0;
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || end != word.data() + word.size()) {
-      Fail("'" + std::string(word) + "' is not a whole number");
+    const bool whole = end == word.data() + word.size();
+    if (!whole || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+      Fail(Quoted(word) + " is not a whole number");
     }
-    if (value < low || value > high) {
-      Fail(std::string(word) + " is out of range " + std::to_string(low) + ".." +
-           std::to_string(high));
+    if (ec == std::errc::result_out_of_range || value < low || value > high) {
+      Fail(Quoted(word) + " is out of range " + std::to_string(low) + ".." + std::to_string(high));
     }
     return static_cast<int>(value);
   }
@@ -57,7 +73,7 @@ class LineReader {
 
  private:
   std::vector<std::string_view> words_;
-  int number_;
+  std::uint64_t number_;
 };
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -116,7 +132,7 @@ void Scenario::Dispatch(Handler handler) {
   }
 }
 
-void Scenario::Apply(std::string_view text, int lineNumber) {
+void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
   if (const size_t hash = text.find('#'); hash != std::string_view::npos) text = text.substr(0, hash);
   const std::vector<std::string_view> words = Split(text);
   if (words.empty()) return;
@@ -185,7 +201,7 @@ void Scenario::Apply(std::string_view text, int lineNumber) {
     in.Expect(1);
     host_.SetMissing(std::string(words[1]));
   } else {
-    in.Fail("unknown action '" + std::string(action) + "'");
+    in.Fail("unknown action " + Quoted(action));
   }
 }
 
@@ -232,11 +248,16 @@ std::string Scenario::Json() const {
 int RunScenario(std::istream& in, std::ostream& out, std::ostream& err) {
   Scenario scenario;
   std::string line;
-  int number = 0;
+  std::uint64_t number = 0;
   try {
     while (std::getline(in, line)) scenario.Apply(line, ++number);
   } catch (const ScenarioError& error) {
     err << "trimbol-scenario: " << error.what() << '\n';
+    return 2;
+  }
+  // A read error also ends the loop; it must not pass for the end of input.
+  if (in.bad()) {
+    err << "trimbol-scenario: cannot read the input after line " << number << '\n';
     return 2;
   }
   out << scenario.Json() << '\n';

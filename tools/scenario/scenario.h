@@ -2,6 +2,7 @@
 // host, and reports the outcome as one JSON object.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -15,12 +16,12 @@ namespace trimbol {
 // A line that is not a valid action.
 class ScenarioError : public std::runtime_error {
  public:
-  ScenarioError(int line, const std::string& what)
+  ScenarioError(std::uint64_t line, const std::string& what)
       : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
-  int line() const { return line_; }
+  std::uint64_t line() const { return line_; }
 
  private:
-  int line_;
+  std::uint64_t line_;
 };
 
 class Scenario {
@@ -29,7 +30,7 @@ class Scenario {
 
   // Applies one line; blank lines and # comments do nothing. Throws
   // ScenarioError for a malformed line or a value out of range.
-  void Apply(std::string_view line, int lineNumber);
+  void Apply(std::string_view line, std::uint64_t lineNumber);
   std::string Json() const;
 
   Game& game() { return game_; }
@@ -45,8 +46,8 @@ class Scenario {
   Game game_;
 };
 
-// Reads all lines from in, prints the JSON to out; on a bad line prints the
-// message to err and returns 2, otherwise returns 0.
+// Reads all lines from in, prints the JSON to out; on a bad line or a read
+// error prints the message to err and returns 2, otherwise returns 0.
 int RunScenario(std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace trimbol

@@ -1,0 +1,29 @@
+// Reading a sound file's bytes at chosen places, the way SDL reads them:
+// what lies past the end reads as zeros.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace trimbol::media {
+
+// Fills `out` from `offset` on; returns how many bytes the file had there.
+// The rest of `out` is zeroed.
+std::size_t ReadAt(SDL_RWops* data, Sint64 offset, std::span<unsigned char> out);
+
+constexpr std::uint32_t LittleEndian(const unsigned char* p, int count) {
+  std::uint32_t value = 0;
+  for (int i = count - 1; i >= 0; --i) value = (value << 8) | p[i];
+  return value;
+}
+
+constexpr std::uint32_t BigEndian(const unsigned char* p, int count) {
+  std::uint32_t value = 0;
+  for (int i = 0; i < count; ++i) value = (value << 8) | p[i];
+  return value;
+}
+
+}  // namespace trimbol::media

@@ -1,0 +1,150 @@
+// Reads the header and every track of a standard MIDI file, and times the
+// tracks with the tempo changes of all of them: the file plays until its
+// last track ends.
+#include "media/midi_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "media/file_bytes.h"
+
+namespace trimbol::media {
+namespace {
+
+constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note
+
+struct Track {
+  std::uint64_t endTick = 0;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;  // tick, tempo
+};
+
+// Reads the events of one track; false when they are damaged or cut short.
+class EventReader {
+ public:
+  explicit EventReader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
+
+  bool Read(Track& track) {
+    std::uint8_t status = 0;  // running status
+    while (at_ < bytes_.size()) {
+      std::uint32_t delta = 0;
+      if (!Number(delta)) return false;
+      track.endTick += delta;
+      std::uint8_t first = 0;
+      if (!Byte(first)) return false;
+      if (first == 0xFF) {  // meta event
+        std::uint8_t type = 0;
+        std::uint32_t length = 0;
+        if (!Byte(type) || !Number(length) || length > bytes_.size() - at_) return false;
+        if (type == 0x51 && length == 3) {
+          track.tempos.emplace_back(track.endTick, BigEndian(&bytes_[at_], 3));
+        }
+        at_ += length;
+        if (type == 0x2F) return true;  // end of track
+      } else if (first == 0xF0 || first == 0xF7) {  // system exclusive
+        std::uint32_t length = 0;
+        if (!Number(length) || length > bytes_.size() - at_) return false;
+        at_ += length;
+      } else {
+        if (first & 0x80) {
+          if (first > 0xEF) return false;  // no system common or real-time messages in a file
+          status = first;
+        } else {
+          if (status == 0) return false;  // data without a status
+          --at_;                          // the byte is the first data byte
+        }
+        const std::size_t dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+        for (std::size_t i = 0; i < dataBytes; ++i) {
+          std::uint8_t value = 0;
+          if (!Byte(value) || (value & 0x80)) return false;
+        }
+      }
+    }
+    return true;  // a track may end without its end marker
+  }
+
+ private:
+  bool Byte(std::uint8_t& value) {
+    if (at_ >= bytes_.size()) return false;
+    value = bytes_[at_++];
+    return true;
+  }
+  // A variable-length quantity: at most four bytes of seven bits.
+  bool Number(std::uint32_t& value) {
+    value = 0;
+    for (int i = 0; i < 4; ++i) {
+      std::uint8_t byte = 0;
+      if (!Byte(byte)) return false;
+      value = (value << 7) | (byte & 0x7F);
+      if (!(byte & 0x80)) return true;
+    }
+    return false;
+  }
+
+  const std::vector<unsigned char>& bytes_;
+  std::size_t at_ = 0;
+};
+
+// Seconds from the start to `endTick` at `division` ticks per quarter note,
+// with the tempo changes of all tracks.
+double Seconds(std::uint64_t endTick, const std::multimap<std::uint64_t, std::uint32_t>& tempos,
+               std::uint16_t division) {
+  double micros = 0;
+  std::uint64_t tick = 0;
+  std::uint32_t tempo = kDefaultTempo;
+  for (const auto& [at, next] : tempos) {
+    if (at >= endTick) break;
+    micros += static_cast<double>(at - tick) * tempo;
+    tick = at;
+    tempo = next;
+  }
+  micros += static_cast<double>(endTick - tick) * tempo;
+  return micros / division / 1e6;
+}
+
+}  // namespace
+
+SoundCheck CheckMidi(SDL_RWops* data) {
+  const Sint64 size = SDL_RWsize(data);
+  std::array<unsigned char, 14> header{};
+  if (ReadAt(data, 0, header) != header.size()) return {"the MIDI file is cut short"};
+  const std::uint32_t headerLength = BigEndian(&header[4], 4);
+  const std::uint32_t trackCount = BigEndian(&header[10], 2);
+  const auto division = static_cast<std::uint16_t>(BigEndian(&header[12], 2));
+  const std::uint32_t format = BigEndian(&header[8], 2);
+  // The synthesiser plays nothing from a header of another length or format.
+  if (headerLength != 6 || format > 2 || division == 0) return {"the MIDI file's header is damaged"};
+  // The synthesiser times only in ticks per quarter note; it would open a
+  // file timed in SMPTE frames and play nothing.
+  if (division & 0x8000) return {"the MIDI file is timed in SMPTE frames, which cannot be played"};
+  if (trackCount == 0) return {"the MIDI file holds no tracks"};
+
+  // Walk the chunks after the header; each declared length must fit inside
+  // the file until all the tracks the header promises have been read.
+  Sint64 at = 8 + Sint64{headerLength};
+  std::uint32_t tracksSeen = 0;
+  std::uint64_t endTick = 0;
+  std::multimap<std::uint64_t, std::uint32_t> tempos;
+  while (tracksSeen < trackCount) {
+    std::array<unsigned char, 8> chunk{};
+    if (at + 8 > size || ReadAt(data, at, chunk) != chunk.size()) return {"the MIDI file is cut short"};
+    const std::uint32_t length = BigEndian(&chunk[4], 4);
+    const Sint64 body = at + 8;
+    at = body + length;
+    if (at > size) return {"the MIDI file is cut short"};
+    if (std::memcmp(chunk.data(), "MTrk", 4) != 0) continue;
+    ++tracksSeen;
+    std::vector<unsigned char> bytes(length);
+    ReadAt(data, body, bytes);
+    Track track;
+    if (!EventReader(bytes).Read(track)) return {"the MIDI file's track data is damaged"};
+    endTick = std::max(endTick, track.endTick);
+    for (const auto& tempo : track.tempos) tempos.insert(tempo);
+  }
+  return {{}, Seconds(endTick, tempos, division)};
+}
+
+}  // namespace trimbol::media
