@@ -1,5 +1,5 @@
-// Writes the smallest General MIDI soundfont the synthesiser accepts: one
-// piano preset over one short looped sine. The sound targets play MIDI with
+// Writes the smallest General MIDI soundfont the synthesiser accepts: a
+// piano and a drum kit over one short looped sine. The sound targets play MIDI with
 // it, because loading the real 6 MB font on every open would slow fuzzing
 // to a crawl.
 #pragma once
@@ -75,13 +75,19 @@ inline void WriteTinySoundFont(const std::string& path) {
     font.Chunk("LIST", [&] {
       font.Tag("pdta");
       // Each table ends with a terminal record, as the format demands.
+      // A piano and a drum kit (bank 128, which MIDI channel 10 plays), both
+      // on the one instrument.
       font.Chunk("phdr", [&] {
         font.Name("Piano"); font.U16(0); font.U16(0); font.U16(0); font.U32(0); font.U32(0); font.U32(0);
-        font.Name("EOP"); font.U16(0); font.U16(0); font.U16(1); font.U32(0); font.U32(0); font.U32(0);
+        font.Name("Drums"); font.U16(0); font.U16(128); font.U16(1); font.U32(0); font.U32(0); font.U32(0);
+        font.Name("EOP"); font.U16(0); font.U16(0); font.U16(2); font.U32(0); font.U32(0); font.U32(0);
       });
-      font.Chunk("pbag", [&] { font.U16(0); font.U16(0); font.U16(1); font.U16(0); });
+      font.Chunk("pbag", [&] { for (int bag = 0; bag < 3; ++bag) { font.U16(bag); font.U16(0); } });
       font.Chunk("pmod", [&] { for (int i = 0; i < 5; ++i) font.U16(0); });
-      font.Chunk("pgen", [&] { font.U16(kInstrument); font.U16(0); font.U16(0); font.U16(0); });
+      font.Chunk("pgen", [&] {
+        for (int preset = 0; preset < 2; ++preset) { font.U16(kInstrument); font.U16(0); }
+        font.U16(0); font.U16(0);
+      });
       font.Chunk("inst", [&] {
         font.Name("Sine"); font.U16(0);
         font.Name("EOI"); font.U16(1);
