@@ -12,14 +12,14 @@ void BM_ComputerMove(benchmark::State& bench) {
   Scenario scenario;
   Game& g = scenario.game();
   g.SetAutoStart(0);
-  g.NewGameCommand();
+  g.StartNewGame();
   GameState& s = g.state();
   for (int index : {0, 13, 26, 4, 20}) s.board[index] = static_cast<PieceCode>(1 + index % 3);
   s.IntelligenceOf(2) = static_cast<int>(bench.range(0));
   const GameState start = s;
   for (auto _ : bench) {
     s = start;
-    s.RandomState += static_cast<std::uint64_t>(bench.iterations());  // vary the candidates
+    s.randomState += static_cast<std::uint64_t>(bench.iterations());  // vary the candidates
     g.ComputerMove(2);
     benchmark::DoNotOptimize(s.board);
     scenario.host().events().clear();
@@ -38,8 +38,8 @@ void BM_AllOnGame(benchmark::State& bench) {
   }
   for (auto _ : bench) {
     scenario.host().events().clear();
-    g.NewGameCommand();
-    g.FormClick();
+    g.StartNewGame();
+    g.Clicked();
     benchmark::DoNotOptimize(g.state().board);
   }
   bench.counters["games/s"] = benchmark::Counter(static_cast<double>(bench.iterations()),

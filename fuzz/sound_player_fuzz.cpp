@@ -5,6 +5,7 @@
 // caused it.
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "media/media_players.h"
@@ -14,9 +15,8 @@ namespace trimbol::fuzz {
 namespace {
 
 using media::MediaPlayers;
-using media::Player;
 
-constexpr Player kPlayer = Player::TRIMBOL_FUZZ_PLAYER;
+constexpr SoundPlayer kPlayer = SoundPlayer::TRIMBOL_FUZZ_PLAYER;
 
 // Only one set of players may exist; it lives until the process exits.
 MediaPlayers& Players() {
@@ -24,12 +24,15 @@ MediaPlayers& Players() {
   return players;
 }
 
-void Play(const std::string& file) {
-  switch (kPlayer) {
-    case Player::kMusic: return Players().PlayMusic(file);
-    case Player::kEffect: return Players().PlayEffect(file);
-    case Player::kResult: return Players().PlayResultSound(file);
-  }
+void Play(const std::string& file) { Players().Play(kPlayer, file); }
+
+// A tenth of a second of silence, 8-bit mono: enough to open the output.
+std::string WriteSilence() {
+  std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 36 + 800 % 256, 36 + 800 / 256, 0, 0, 'W', 'A', 'V', 'E',
+                                    'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0,
+                                    0x40, 0x1F, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', 800 % 256, 800 / 256, 0, 0};
+  wave.resize(wave.size() + 800, 0x80);
+  return Scratch().Write("silence.wav", wave.data(), wave.size());
 }
 
 }  // namespace
@@ -43,7 +46,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     WriteTinySoundFont(font);
     ::setenv("SDL_SOUNDFONTS", font.c_str(), 1);
   }
-  Players();  // opens the sound output now, outside the first input's checks
+  // The output opens at the first play: open it now, outside the checks of
+  // the first input.
+  Play(WriteSilence());
+  Players().Close(kPlayer);
   return 0;
 }
 
@@ -60,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (failure.find(file) == std::string::npos) Fail("the error \"" + failure + "\" does not name " + file);
       if (!open.empty()) Fail("the player kept \"" + open + "\" after failing on " + file);
     }
-    Players().CloseAll();
+    Players().Close(kPlayer);
     descriptors.ExpectNoneAdded(file);
   }
   return 0;

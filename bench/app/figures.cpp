@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   trimbol::media::MediaPlayers media;
   Silent boxes;
-  trimbol::app::TForm1 form(media, &boxes);
+  trimbol::app::MainWindow form(media, &boxes);
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
   std::printf("start to window shown: %.0f ms (clock tick resolution)\n",
@@ -71,13 +71,13 @@ int main(int argc, char** argv) {
   const double paintUs = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / 200;
   std::printf("DrawBoard: %.1f us; a full repaint of the window: %.1f us\n", drawUs, paintUs);
 
-  form.N77Click();
+  form.game().FullAutomation();
   std::vector<double> clicks;
   int moves = 0;
   for (int game = 0; game < 200; ++game) {
-    form.N1Click();
+    form.game().StartNewGame();
     start = Clock::now();
-    form.FormClick();
+    form.game().Clicked();
     clicks.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     const auto& cells = form.game().state().board;
     moves += static_cast<int>(std::count_if(cells.begin(), cells.end(), [](auto c) { return c != 0; }));

@@ -8,29 +8,24 @@
 #include <QRect>
 #include <QWidget>
 
-#include "engine/game.h"
+#include "engine/board_geometry.h"
 #include "pictures/piece_pictures.h"
 
 namespace trimbol::app {
 namespace {
 
-constexpr int kPitch = 60;
-constexpr int kTop = 10;
-// The right and bottom edges of the board: the surface covers at least this
-// much even while the canvas is smaller.
-constexpr int kBoardRight = 620;
-constexpr int kBoardBottom = 180;
+QPoint Origin(Cell cell) {
+  const geometry::Point at = geometry::CellOrigin(cell);
+  return {at.x, at.y};
+}
 
 }  // namespace
 
-QPoint BoardSurface::CellOrigin(int layer, int column, int row) {
-  return {Game::LayerOriginX(layer) + kPitch * column, kTop + kPitch * row};
-}
-
 void BoardSurface::EnsureBacking() {
   const qreal ratio = canvas_.devicePixelRatioF();
-  const QSize logical(std::max(canvas_.width(), kBoardRight),
-                      std::max(canvas_.height(), kBoardBottom));
+  // The surface covers the board even while the canvas is smaller.
+  const QSize logical(std::max(canvas_.width(), geometry::kBoardRight),
+                      std::max(canvas_.height(), geometry::kBoardBottom));
   const QSize current = backing_.isNull() ? QSize() : backing_.deviceIndependentSize().toSize();
   if (!backing_.isNull() && backing_.devicePixelRatio() == ratio &&
       current.width() >= logical.width() && current.height() >= logical.height()) {
@@ -71,11 +66,11 @@ void BoardSurface::DrawBoard(const Board& board) {
         const int code = board[CellIndex(layer, column, row)];
         // The board never holds another code; such a cell would be left as it is.
         if (code < 0 || code >= static_cast<int>(pieces_.size())) continue;
-        painter.drawImage(CellOrigin(layer, column, row), Piece(code));
+        painter.drawImage(Origin({layer, column, row}), Piece(code));
       }
     }
   }
-  canvas_.update(QRect(CellOrigin(0, 0, 0), QPoint(kBoardRight - 1, kBoardBottom - 1)));
+  canvas_.update(QRect(Origin({0, 0, 0}), QPoint(geometry::kBoardRight - 1, geometry::kBoardBottom - 1)));
 }
 
 void BoardSurface::DrawFrame(const QImage& frame, int x, int y) {

@@ -29,9 +29,6 @@ class BoardSurface {
   // Paints the exposed part of the surface; nothing where nothing was drawn.
   void Paint(QPainter& painter, const QRect& exposed);
 
-  // The top-left corner of a cell in client coordinates.
-  static QPoint CellOrigin(int layer, int column, int row);
-
  private:
   // Makes the backing image cover the canvas at the canvas's current pixel
   // ratio, keeping what was drawn.

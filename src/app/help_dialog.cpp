@@ -1,4 +1,4 @@
-// The layout of TOKBottomDlg and its one operation.
+// The help dialog's layout and its one operation.
 #include "help_dialog.h"
 
 #include <QGuiApplication>
@@ -8,45 +8,47 @@
 
 namespace trimbol::app {
 
-TOKBottomDlg::TOKBottomDlg(QWidget* parent)
+HelpDialog::HelpDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      OKBtn_(new QPushButton(QStringLiteral("OK"), this)),
-      CancelBtn_(new QPushButton(QStringLiteral("Cancel"), this)),
-      RichEdit1_(new QTextEdit(this)) {
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
+      textBox_(new QTextEdit(this)) {
   setObjectName(QStringLiteral("OKBottomDlg"));
   setWindowTitle(QStringLiteral("Помощь"));  // replaced before every showing
   setFixedSize(313, 214);
 
-  OKBtn_->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn_->setGeometry(79, 180, 75, 25);
-  OKBtn_->setDefault(true);  // Enter
-  connect(OKBtn_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_->setObjectName(QStringLiteral("OKBtn"));
+  okButton_->setGeometry(79, 180, 75, 25);
+  okButton_->setDefault(true);  // Enter
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   // Esc reaches QDialog::reject by itself; the button does the same.
-  CancelBtn_->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn_->setGeometry(159, 180, 75, 25);
-  connect(CancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  cancelButton_->setObjectName(QStringLiteral("CancelBtn"));
+  cancelButton_->setGeometry(159, 180, 75, 25);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-  RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-  RichEdit1_->setGeometry(0, 8, 313, 169);
-  RichEdit1_->setAcceptRichText(false);
-  RichEdit1_->setLineWrapMode(QTextEdit::WidgetWidth);
-  RichEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1_->setPlainText(QStringLiteral("RichEdit1"));
+  textBox_->setObjectName(QStringLiteral("RichEdit1"));
+  textBox_->setGeometry(0, 8, 313, 169);
+  textBox_->setAcceptRichText(false);
+  textBox_->setLineWrapMode(QTextEdit::WidgetWidth);
+  textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The instructions run past the bottom at the usual dialog fonts; a scroll
+  // bar shows that there is more, and only then.
+  textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  textBox_->setPlainText(QStringLiteral("RichEdit1"));
 
-  setTabOrder(OKBtn_, CancelBtn_);
-  setTabOrder(CancelBtn_, RichEdit1_);
+  setTabOrder(okButton_, cancelButton_);
+  setTabOrder(cancelButton_, textBox_);
 }
 
-void TOKBottomDlg::ShowText(const QString& caption, const QString& text) {
+void HelpDialog::ShowText(const QString& caption, const QString& text) {
   setWindowTitle(caption);
-  RichEdit1_->setPlainText(text);
-  OKBtn_->setFocus();
+  textBox_->setPlainText(text);
+  okButton_->setFocus();
   exec();
 }
 
-void TOKBottomDlg::showEvent(QShowEvent* event) {
+void HelpDialog::showEvent(QShowEvent* event) {
   // Centred on the screen, not over the main window.
   if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();

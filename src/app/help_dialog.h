@@ -1,5 +1,4 @@
-// TOKBottomDlg: the small modal dialog that shows the instructions or the
-// about text.
+// The small modal dialog that shows the instructions or the about text.
 #pragma once
 
 #include <QDialog>
@@ -9,27 +8,27 @@ class QTextEdit;
 
 namespace trimbol::app {
 
-class TOKBottomDlg : public QDialog {
+class HelpDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TOKBottomDlg(QWidget* parent = nullptr);
+  explicit HelpDialog(QWidget* parent = nullptr);
 
   // Sets the caption, replaces the whole text (plain text) and shows the
   // dialog modally; how it was closed does not matter.
   void ShowText(const QString& caption, const QString& text);
 
-  QPushButton* OKBtn() const { return OKBtn_; }
-  QPushButton* CancelBtn() const { return CancelBtn_; }
-  QTextEdit* RichEdit1() const { return RichEdit1_; }
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QTextEdit* textBox() const { return textBox_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  QPushButton* OKBtn_;
-  QPushButton* CancelBtn_;
-  QTextEdit* RichEdit1_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
+  QTextEdit* textBox_;
 };
 
 }  // namespace trimbol::app

@@ -15,18 +15,18 @@ constexpr int kVkNumpad0 = 0x60;
 constexpr quint32 kXKeycodeOne = 10;
 constexpr quint32 kXKeycodeNine = 18;
 
-bool ScanCodesAreXKeycodes() {
-  const QString platform = QGuiApplication::platformName();
-  return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
-}
-
 }  // namespace
 
-int KeyDownCode(const QKeyEvent& event) {
+int VirtualKeyCode(const QKeyEvent& event) {
+  const QString platform = QGuiApplication::platformName();
+  return VirtualKeyCode(event, platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")));
+}
+
+int VirtualKeyCode(const QKeyEvent& event, bool scanCodesAreXKeycodes) {
   const int key = event.key();
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return keypad ? kVkNumpad0 + (key - Qt::Key_0) : key;
-  if (!keypad && ScanCodesAreXKeycodes()) {
+  if (!keypad && scanCodesAreXKeycodes) {
     const quint32 scan = event.nativeScanCode();
     if (scan >= kXKeycodeOne && scan <= kXKeycodeNine) return Qt::Key_1 + int(scan - kXKeycodeOne);
   }

@@ -1,27 +1,30 @@
-// The program entry: the application object with its title, the main window
-// Form1 and the hidden help dialog OKBottomDlg, then the event loop.
+// The program entry: the command line, the application object with its
+// names, the main window and the hidden help dialog, then the event loop.
 #include <exception>
+#include <optional>
 
 #include <QApplication>
 
+#include "application_identity.h"
+#include "command_line.h"
 #include "error_display.h"
 #include "help_dialog.h"
 #include "main_window.h"
-#include "media/media_players.h"
 #include "message_boxes.h"
+#include "sound_module.h"
 
 int main(int argc, char* argv[]) {
+  trimbol::app::NameApplication();
+  if (const std::optional<int> status = trimbol::app::HandleCommandLine(argc, argv)) return *status;
   QApplication application(argc, argv);
-  // The title names the program in the task list and captions its boxes.
-  QApplication::setApplicationName(QString::fromUtf16(trimbol::app::kAppTitle));
   trimbol::app::ModalMessageBoxes boxes;
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {
-    trimbol::media::MediaPlayers media;
-    trimbol::app::TForm1 Form1(media, &boxes);
-    trimbol::app::TOKBottomDlg OKBottomDlg;
-    Form1.AttachHelpDialog(OKBottomDlg);
-    Form1.show();
+    trimbol::app::SoundModule sounds(trimbol::app::SoundModule::InstalledPath());
+    trimbol::app::MainWindow window(sounds, &boxes);
+    trimbol::app::HelpDialog help;
+    window.AttachHelpDialog(help);
+    window.show();
     QApplication::exec();
   });
   return 0;

@@ -1,40 +1,56 @@
-// WindowHost: what the game asks of the window (Host), carried out on
-// TForm1's surface, timers, status line, menu, sound players and boxes.
+// WindowHost: what the game tells the program it runs in, carried out on
+// the parts of the window it needs: the board surface, the status line, the
+// menu, the timers, the boxes, the error display and the sounds.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <array>
 
 #include "engine/host.h"
 
-namespace trimbol::media {
-class MediaPlayers;
-}
+class QLineEdit;
+class QTimer;
+class QWidget;
 
 namespace trimbol::app {
 
-class TForm1;
+class BoardSurface;
+class ErrorDisplay;
+class GameMenu;
+class MessageBoxes;
+class Sounds;
+
+struct WindowParts {
+  BoardSurface& board;
+  QLineEdit& statusLine;
+  GameMenu& menu;
+  std::array<QTimer*, 3> timers;  // by GameTimer
+  MessageBoxes& boxes;
+  QWidget* boxParent;  // the window the boxes belong to
+  ErrorDisplay& errors;
+  Sounds& sounds;
+};
 
 class WindowHost final : public Host {
  public:
-  WindowHost(TForm1& form, media::MediaPlayers& media) : form_(form), media_(media) {}
+  explicit WindowHost(const WindowParts& parts) : parts_(parts) {}
 
-  void DrawBoard(const Board& board) override;
-  void DrawFrame(const std::string& file, int x, int y) override;
-  void PlayMusic(const std::string& file) override;
-  void PlayEffect(const std::string& file) override;
-  void PlayResultSound(const std::string& file) override;
-  void ShowMessage(const std::string& text) override;
-  void StartTimer(TimerId timer) override;
-  void StopTimer(TimerId timer) override;
-  bool TimerActive(TimerId timer) const override;
-  void SetStatusText(std::string_view text) override;
-  void SetCaption(std::string_view item, std::string_view caption) override;
+  void ShowBoard(const Board& board) override;
+  void ShowAnimationFrame(std::string_view file, Cell cell) override;
+  void PlaySound(SoundPlayer player, std::string_view file) override;
+  void AnnounceResult(std::string_view message) override;
+  void StartTimer(GameTimer timer) override;
+  void StopTimer(GameTimer timer) override;
+  bool IsTimerRunning(GameTimer timer) const override;
+  void ShowStatus(std::string_view text) override;
+  void ShowScore(int side, int wins) override;
+  void ShowAutoMode(int side, int mode) override;
+  void ShowIntelligence(int side, int level) override;
   void ReportError(const std::exception& error) override;
 
  private:
-  TForm1& form_;
-  media::MediaPlayers& media_;
+  QTimer& Timer(GameTimer timer) const { return *parts_.timers[static_cast<int>(timer)]; }
+
+  WindowParts parts_;
 };
 
 }  // namespace trimbol::app

@@ -15,9 +15,14 @@ constexpr int kCells = 27;
 using Board = std::array<PieceCode, kCells>;
 
 // Layer 0..2 (left, middle, right panel), column 0..2 (left to right),
-// row 0..2 (top to bottom). The three cells of a column are adjacent.
-constexpr int CellIndex(int layer, int column, int row) {
-  return layer * 9 + column * 3 + row;
-}
+// row 0..2 (top to bottom).
+struct Cell {
+  int layer = 0, column = 0, row = 0;
+  friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// The three cells of a column are adjacent.
+constexpr int CellIndex(int layer, int column, int row) { return layer * 9 + column * 3 + row; }
+constexpr int CellIndex(Cell cell) { return CellIndex(cell.layer, cell.column, cell.row); }
 
 }  // namespace trimbol

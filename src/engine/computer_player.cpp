@@ -1,6 +1,6 @@
 // The computer player and the program's one random generator.
-#include "game.h"
-#include "lines.h"
+#include "engine/game.h"
+#include "engine/lines.h"
 
 namespace trimbol {
 
@@ -24,8 +24,8 @@ int Scan(const Board& board, Pair pair) {
 }  // namespace
 
 int Game::NextRandom() {
-  state_.RandomState = state_.RandomState * kMultiplier + 1;
-  return static_cast<int>((state_.RandomState >> 32) & 0x7FFFFFFFU);
+  state_.randomState = state_.randomState * kMultiplier + 1;
+  return static_cast<int>((state_.randomState >> 32) & 0x7FFFFFFFU);
 }
 
 bool Game::ComputerMove(int side) {
@@ -58,7 +58,7 @@ bool Game::ComputerMove(int side) {
     }
   }
   board[target] = static_cast<PieceCode>(side);
-  host_.DrawBoard(board);
+  host_.ShowBoard(board);
   CheckLines();
   AdvanceTurn();
   return true;

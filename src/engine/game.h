@@ -1,13 +1,10 @@
 // The game: its state and every operation on it, from the rules to the
-// platform-free logic behind each window handler. It reaches the window
-// only through Host.
+// platform-free logic behind each control of the window. It reaches the
+// window only through Host.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "game_state.h"
-#include "host.h"
+#include "engine/game_state.h"
+#include "engine/host.h"
 
 namespace trimbol {
 
@@ -18,54 +15,51 @@ class Game {
   GameState& state() { return state_; }
   const GameState& state() const { return state_; }
 
-  // --- Rules ---------------------------------------------------------------
+  // --- Rules ----------------------------------------------------------------
   void NewGame();
   void AdvanceTurn();
+  // Ends the game when the side to move holds a line or the board is full.
   void CheckLines();
-  void EndGame(int result);
+  void EndGame(int result);  // 0 a draw, 1..4 the winner
   // 0..2147483647 from the program's one 64-bit generator.
   int NextRandom();
-  // Places one piece of side; false when the board had no empty cell.
+  // Places one piece of `side`; false when the board had no empty cell.
   bool ComputerMove(int side);
 
-  // --- Turn driver ---------------------------------------------------------
-  void FormMouseMove(int x, int y);
-  void FormClick();
+  // --- The pointer ----------------------------------------------------------
+  void PointerMoved(int x, int y);  // client pixels
+  // A left click on the board area: a person's placement, then the
+  // computer's answers.
+  void Clicked();
 
   // --- Commands of the menu, the buttons and the check box -----------------
-  void NewGameCommand();                      // N1, F2, Button1
-  void SetAutoMode(int side, int mode);       // "Автомат" items
-  void SetIntelligence(int side, int level);  // "Интеллект" items
-  void FullAuto();                            // "Полн.Авт"
-  void PresetOnePlayer();                     // Button2 "1игрок"
-  void PresetTwoPlayers();                    // Button3 "2игрока"
-  void SetSound(int on) { state_.SoundOn = on; }
-  void SetAutoStart(int on) { state_.AutoStartOn = on; }
-  void SetAnimation(int on) { state_.AnimationOn = on; }
-  void SetPlayerCount(int count) { state_.PlayerCount = count; }
-  void CheckBox1Click();
+  void StartNewGame();
+  void SetAutoMode(int side, int mode);       // 0 a person, 1 half, 2 the computer
+  void SetIntelligence(int side, int level);  // 0 none, 1 weak, 2 strong
+  void FullAutomation();                      // every side by the strong computer
+  void PresetOnePlayer();
+  void PresetTwoPlayers();
+  void SetSound(int on) { state_.soundOn = on; }
+  void SetAutoStart(int on) { state_.autoStartOn = on; }
+  void SetAnimation(int on) { state_.animationOn = on; }
+  void SetPlayerCount(int count) { state_.playerCount = count; }
+  void ToggleConstantRedraw();
 
   // --- Sound and keys -------------------------------------------------------
   // The menu's opening sound; a failure propagates, and the menu stays shut.
-  void PopupMenu1Popup();
-  // Digit keys 1..9 (codes 49..57) start a music file.
-  void FormKeyDown(int keyCode);
+  void MenuOpening();
+  // Keys by virtual key code: the digit keys 1..9 (49..57) start music.
+  void KeyPressed(int keyCode);
 
   // --- Timer ticks ----------------------------------------------------------
-  void Timer1Timer();  // status line, scores, line check
-  void Timer2Timer();  // constant redraw
-  void Timer3Timer();  // one frame of the placement animation
-
-  static std::string FrameFile(int piece, int frame);
-  static int LayerOriginX(int layer) { return 10 + 220 * layer; }
-  static int CellOriginY(int row) { return 10 + 60 * row; }
+  void StatusTick();     // status line, scores, line check
+  void RedrawTick();     // constant redraw
+  void AnimationTick();  // one frame of the placement animation
 
  private:
   void PlaceByPerson(int side);
   void PlayMoveSound(int side);
-  void DrawAnimationFrame(int piece, int frame, int x, int y);
   bool EmptyCellExists() const;
-  void WriteChoiceCaptions(int side, int value, bool intelligence);
 
   GameState state_;
   Host& host_;

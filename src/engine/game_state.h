@@ -5,43 +5,42 @@
 #include <array>
 #include <cstdint>
 
-#include "board.h"
+#include "engine/board.h"
 
 namespace trimbol {
 
+// The switches count as on only when they hold exactly 1.
 struct GameState {
   Board board{};
 
-  int ClickedColumn = 0, ClickedRow = 0, ClickedLayer = 0;
-  int HoverColumn = 0, HoverRow = 0, HoverLayer = 0;
-  std::array<int, kSides> WinCount{};
-  int LastMouseY = 0;
-  std::array<int, kSides> AutoMode{};       // 0 Off, 1 Half, 2 On
-  int AnimationFrame = 0;
-  int AnimationOn = 1;
-  int CurrentPlayer = 0;                    // 0: no game running
-  int AnimatedPiece = 0;
-  int SoundOn = 0;
-  int AutoStartOn = 1;
-  std::array<int, kSides> Intelligence{};   // 0 None, 1 Weak, 2 Strong
-  int PlayerCount = 4;
-  std::uint8_t GameEndedFlag = 0;
+  Cell clicked;  // copied from `hover` at every click
+  Cell hover;    // the cell last under the pointer
+  std::array<int, kSides> winCount{};
+  int lastPointerY = 0;
+  std::array<int, kSides> autoMode{};  // 0 a person, 1 half, 2 the computer
+  int animationFrame = 0;              // the frame shown last
+  int animationOn = 1;
+  int currentPlayer = 0;  // the side to move; 0 while no game runs
+  int animatedPiece = 0;
+  int soundOn = 0;
+  int autoStartOn = 1;
+  std::array<int, kSides> intelligence{};  // 0 none, 1 weak, 2 strong
+  int playerCount = 4;
+  // Set by every game end; cleared by a new-game command and by a game end
+  // that stops play, so it stays set through games started automatically.
+  std::uint8_t gameEnded = 0;
 
   // The one random generator of the program; never reseeded, so every run
   // plays the same sequence.
-  std::uint64_t RandomState = 22695478;
+  std::uint64_t randomState = 22695478;
 
-  PieceCode GetCell(int layer, int column, int row) const {
-    return board[CellIndex(layer, column, row)];
-  }
-  void SetCell(int layer, int column, int row, PieceCode code) {
-    board[CellIndex(layer, column, row)] = code;
-  }
+  PieceCode& at(Cell cell) { return board[CellIndex(cell)]; }
+  PieceCode at(Cell cell) const { return board[CellIndex(cell)]; }
   void ClearBoard() { board.fill(0); }
 
   // Per-side tables are indexed by side 1..4.
-  int& AutoModeOf(int side) { return AutoMode[side - 1]; }
-  int& IntelligenceOf(int side) { return Intelligence[side - 1]; }
+  int& AutoModeOf(int side) { return autoMode[side - 1]; }
+  int& IntelligenceOf(int side) { return intelligence[side - 1]; }
 };
 
 }  // namespace trimbol

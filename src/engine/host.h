@@ -1,47 +1,52 @@
-// The engine's only way out: what it asks of the window. The Qt shell
-// implements it; tests and the scenario runner use a recording one.
+// The engine's only way out: what the game tells the program it runs in.
+// Everything is said in the game's terms; the window maps it to widgets and
+// captions, and the scenario runner records it.
 #pragma once
 
 #include <exception>
-#include <string>
 #include <string_view>
 
-#include "board.h"
+#include "engine/board.h"
+#include "engine/sound_player.h"
 
 namespace trimbol {
 
-enum class TimerId { Status, Redraw, Animation };  // Timer1, Timer2, Timer3
+// The three 100 ms timers: the status line and line check, the constant
+// redraw, and the placement animation.
+enum class GameTimer { kStatus, kRedraw, kAnimation };
 
 class Host {
  public:
   virtual ~Host() = default;
 
-  // Paint all 27 cells at their origins.
-  virtual void DrawBoard(const Board& board) = 0;
-  // Load the bitmap file by bare name anew and draw it at (x, y), unscaled.
+  // Shows all 27 cells.
+  virtual void ShowBoard(const Board& board) = 0;
+  // Reads one animation frame from its file anew and shows it over `cell`.
   // Throws FileError when the file is missing or not a valid bitmap.
-  virtual void DrawFrame(const std::string& file, int x, int y) = 0;
+  virtual void ShowAnimationFrame(std::string_view file, Cell cell) = 0;
 
-  // One play operation per player; each throws FileError when the file
-  // cannot be opened.
-  virtual void PlayMusic(const std::string& file) = 0;        // MediaPlayer1
-  virtual void PlayEffect(const std::string& file) = 0;       // MediaPlayer2
-  virtual void PlayResultSound(const std::string& file) = 0;  // MediaPlayer3
+  // Closes what the player had, opens the file by bare name and starts it.
+  // Throws FileError when the file cannot be opened.
+  virtual void PlaySound(SoundPlayer player, std::string_view file) = 0;
 
-  // A modal box with one OK button; returns when the user has closed it.
-  virtual void ShowMessage(const std::string& text) = 0;
+  // The end of a game, in a modal box; returns once it is closed.
+  virtual void AnnounceResult(std::string_view message) = 0;
 
   // Starting a running timer leaves its interval alone.
-  virtual void StartTimer(TimerId timer) = 0;
-  virtual void StopTimer(TimerId timer) = 0;
-  virtual bool TimerActive(TimerId timer) const = 0;
+  virtual void StartTimer(GameTimer timer) = 0;
+  virtual void StopTimer(GameTimer timer) = 0;
+  virtual bool IsTimerRunning(GameTimer timer) const = 0;
 
-  // The status line Edit8 and the caption of a menu item by object name.
-  // Writing the text already shown must cost nothing.
-  virtual void SetStatusText(std::string_view text) = 0;
-  virtual void SetCaption(std::string_view item, std::string_view caption) = 0;
+  // Whose turn it is and how many games each side has won; the status tick
+  // repeats both ten times a second, so showing what is shown must cost nothing.
+  virtual void ShowStatus(std::string_view text) = 0;
+  virtual void ShowScore(int side, int wins) = 0;
+  // The player chose how a side is played (0 a person, 1 half, 2 the
+  // computer) or how well (0 none, 1 weak, 2 strong).
+  virtual void ShowAutoMode(int side, int mode) = 0;
+  virtual void ShowIntelligence(int side, int level) = 0;
 
-  // The error box, for failures the game reports and then carries on from.
+  // A failure the game reports and then carries on from.
   virtual void ReportError(const std::exception& error) = 0;
 };
 

@@ -1,28 +1,52 @@
-// Opens the sound output and the mixer for the life of the media players,
-// falling back to SDL's silent driver when there is no usable device.
+// The sound output: SDL's audio device and SDL_mixer on it. It is opened
+// only when a sound is about to play and closed again when the players have
+// been idle for a while, so a game that plays no sound never holds a device
+// or wakes an audio thread.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace trimbol::media {
 
 class AudioOutput {
  public:
-  AudioOutput();
+  // Opens the mixer on an SDL driver (nullptr: SDL's own choice, which
+  // SDL_AUDIODRIVER can make); false with SDL's error set when it fails.
+  using OpenMixer = std::function<bool(const char* driver)>;
+  static bool OpenSdlMixer(const char* driver);
+
+  explicit AudioOutput(OpenMixer open = OpenSdlMixer) : openMixer_(std::move(open)) {}
   ~AudioOutput();
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
 
-  // True while the mixer is open, on a real device or on the silent driver.
+  // Opens the output unless it is open. The first opening looks for a
+  // device; later ones take the driver that worked. Without a device the
+  // mixer runs on SDL's silent driver, so files are still opened and checked
+  // as with sound. False only when not even that opens; Failure() says why.
+  bool Open();
+  // Closes the output; whatever was loaded on it must be freed first.
+  void Close();
+
   bool IsOpen() const { return open_; }
   // True when the sound is heard: the mixer runs on a real device.
   bool IsAudible() const { return audible_; }
-  // Why the mixer could not be opened even silently; empty while it is open.
+  // True when no device could be opened and the output fell back to silence.
+  bool FellBackToSilence() const { return fellBack_; }
+  // Why the mixer could not be opened even silently.
   const std::string& Failure() const { return failure_; }
 
  private:
+  bool TryDriver(const char* driver);
+
+  OpenMixer openMixer_;
   bool open_ = false;
   bool audible_ = false;
+  bool probed_ = false;    // a device has been looked for
+  bool fellBack_ = false;  // and none was found
+  bool decodersReady_ = false;
+  std::string driver_;  // the driver that opened a device
   std::string failure_;
 };
 

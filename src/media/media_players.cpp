@@ -1,80 +1,82 @@
-// The game's three sound players: music on the digit keys, effects, and the
-// result sounds. Each plays one file at a time; the three overlap freely.
+// The game's three sound players over one sound output, and when that
+// output is let go.
 #include "media/media_players.h"
 
+#include <array>
 #include <atomic>
 #include <stdexcept>
 
 #include "media/audio_output.h"
-#include "media/chunk_channel.h"
-#include "media/music_slot.h"
+#include "media/player.h"
+#include "media/sound_fonts.h"
 
 namespace trimbol::media {
 namespace {
-
-constexpr int kEffectChannel = 0;
-constexpr int kResultChannel = 1;
 
 std::atomic<bool> one_exists{false};
 
 }  // namespace
 
 // Declared in this order so the players close their files before the output
-// closes beneath them.
-struct MediaPlayers::Players {
+// closes beneath them. By SoundPlayer: the music streams from the music
+// slot, the effects and the results each own a channel.
+struct MediaPlayers::Output {
+  Output(Clock now, AudioOutput::OpenMixer open) : now(std::move(now)), output(std::move(open)) {}
+
+  Clock now;
   AudioOutput output;
-  MusicSlot music{output};
-  ChunkChannel effects{output, kEffectChannel};
-  ChunkChannel results{output, kResultChannel};
+  std::array<Player, kSoundPlayers> players{Player(output, Player::kMusicSlot), Player(output, 0),
+                                            Player(output, 1)};
+  std::chrono::steady_clock::time_point lastBusy{};
+
+  Player& operator[](SoundPlayer player) { return players[static_cast<std::size_t>(player)]; }
 };
 
-MediaPlayers::MediaPlayers() {
+MediaPlayers::MediaPlayers(Clock clock) : MediaPlayers(std::move(clock), AudioOutput::OpenSdlMixer) {}
+
+MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> openMixer) {
   if (one_exists.exchange(true)) {
     throw std::logic_error("only one MediaPlayers may exist at a time");
   }
-  try {
-    players_ = std::make_unique<Players>();
-  } catch (...) {
-    one_exists = false;
-    throw;
-  }
+  output_ = std::make_unique<Output>(std::move(clock), std::move(openMixer));
+  // Only the name is chosen here; the synthesiser loads the font when a
+  // MIDI file is opened.
+  ChooseSoundFonts();
 }
 
 MediaPlayers::~MediaPlayers() {
-  players_.reset();
+  output_.reset();
   one_exists = false;
 }
 
-void MediaPlayers::PlayMusic(const std::string& file) { players_->music.Play(file); }
-
-void MediaPlayers::PlayEffect(const std::string& file) { players_->effects.Play(file); }
-
-void MediaPlayers::PlayResultSound(const std::string& file) { players_->results.Play(file); }
-
-void MediaPlayers::CloseAll() {
-  players_->music.Close();
-  players_->effects.Close();
-  players_->results.Close();
+void MediaPlayers::Play(SoundPlayer player, const std::string& file) {
+  output_->lastBusy = output_->now();
+  (*output_)[player].Play(file);
 }
 
-bool MediaPlayers::HasAudioDevice() const { return players_->output.IsAudible(); }
+void MediaPlayers::Close(SoundPlayer player) { (*output_)[player].Close(); }
 
-const std::string& MediaPlayers::OpenFile(Player player) const {
-  switch (player) {
-    case Player::kMusic: return players_->music.OpenFile();
-    case Player::kEffect: return players_->effects.OpenFile();
-    case Player::kResult: break;
+bool MediaPlayers::ReleaseWhenIdle() {
+  Output& o = *output_;
+  if (!o.output.IsOpen()) return false;
+  const auto now = o.now();
+  for (const Player& player : o.players) {
+    if (player.IsPlaying()) o.lastBusy = now;
   }
-  return players_->results.OpenFile();
+  if (now - o.lastBusy < kIdleRelease) return true;
+  for (Player& player : o.players) player.Close();
+  o.output.Close();
+  return false;
 }
 
-bool MediaPlayers::IsPlaying(Player player) const {
-  switch (player) {
-    case Player::kMusic: return players_->music.IsPlaying();
-    case Player::kEffect: return players_->effects.IsPlaying();
-    case Player::kResult: break;
-  }
-  return players_->results.IsPlaying();
-}
+bool MediaPlayers::IsOutputOpen() const { return output_->output.IsOpen(); }
+
+bool MediaPlayers::HasAudioDevice() const { return output_->output.IsAudible(); }
+
+bool MediaPlayers::FellBackToSilence() const { return output_->output.FellBackToSilence(); }
+
+const std::string& MediaPlayers::OpenFile(SoundPlayer player) const { return (*output_)[player].OpenFile(); }
+
+bool MediaPlayers::IsPlaying(SoundPlayer player) const { return (*output_)[player].IsPlaying(); }
 
 }  // namespace trimbol::media

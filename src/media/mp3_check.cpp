@@ -4,10 +4,12 @@
 #include "media/mp3_check.h"
 
 #include <array>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
 #include "media/file_bytes.h"
+#include "media/tag_check.h"
 
 namespace trimbol::media {
 namespace {
@@ -52,9 +54,29 @@ bool ReadFrameHeader(const unsigned char* h, Frame& frame) {
 
 }  // namespace
 
+bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length) {
+  if (head.size() < 10 || std::memcmp(head.data(), "ID3", 3) != 0 || head[3] == 0xFF || head[4] == 0xFF) return false;
+  if ((head[6] | head[7] | head[8] | head[9]) & 0x80) return false;
+  // The tag, a footer if flagged, and the zero bytes of padding that follow.
+  std::size_t end = 10 + ((std::size_t{head[6]} << 21) | (std::size_t{head[7]} << 14) | (std::size_t{head[8]} << 7) | head[9]);
+  if (head[5] & 0x10) end += 10;
+  while (end < head.size() && head[end] == 0) ++end;
+  return static_cast<Sint64>(end) < length;
+}
+
 SoundCheck CheckMp3(SDL_RWops* data) {
   const Sint64 size = SDL_RWsize(data);
-  if (size <= 0) return {};
+  std::array<unsigned char, 128> head{};  // what the tag reader looks at first
+  const std::size_t got = ReadAt(data, 0, head);
+  if (StartsReadableId3v2(std::span(head.data(), got), size)) {
+    if (std::string problem = Id3v2TagProblem(data, 0, size); !problem.empty()) return {problem};
+  }
+  return {ApeTagProblem(data)};
+}
+
+double Mp3PlayingSeconds(SDL_RWops* data) {
+  const Sint64 size = SDL_RWsize(data);
+  if (size <= 0) return 0;
   std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
   ReadAt(data, 0, bytes);
 
@@ -75,7 +97,7 @@ SoundCheck CheckMp3(SDL_RWops* data) {
     seconds += static_cast<double>(frame.samples) / frame.rate;
     at += frame.bytes >= 4 ? frame.bytes : 1;
   }
-  return {{}, seconds};
+  return seconds;
 }
 
 }  // namespace trimbol::media

@@ -1,14 +1,25 @@
-// Works out how long an MP3 file plays, from its frame headers.
+// Checks an MP3 file's tags before SDL_mixer reads them, and works out how
+// long it plays from its frame headers.
 #pragma once
 
 #include <SDL.h>
+
+#include <span>
 
 #include "media/sound_kind.h"
 
 namespace trimbol::media {
 
+// What is wrong with the tags SDL_mixer would read; the playing time is
+// left to Mp3PlayingSeconds, which reads the whole file.
+SoundCheck CheckMp3(SDL_RWops* data);
+
 // Counts every frame header the decoder could find, also past damaged
 // stretches, so the time it gives is never shorter than what is decoded.
-SoundCheck CheckMp3(SDL_RWops* data);
+double Mp3PlayingSeconds(SDL_RWops* data);
+
+// True when `head`, the first bytes of a stream, starts an ID3v2 tag that
+// SDL_mixer reads, in a stream of `length` bytes.
+bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length);
 
 }  // namespace trimbol::media

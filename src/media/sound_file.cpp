@@ -71,7 +71,7 @@ SoundFile OpenSoundFile(const std::string& file) {
     case SoundKind::kUnknown: throw OpenFailure(file, "not a WAV, MP3 or MIDI sound");
     case SoundKind::kWave: check = CheckWave(data); break;
     case SoundKind::kMidi: check = CheckMidi(data); break;
-    case SoundKind::kMp3: break;
+    case SoundKind::kMp3: check = CheckMp3(data); break;
   }
   if (!check.problem.empty()) throw OpenFailure(file, check.problem);
   sound.seconds = check.seconds;
@@ -86,7 +86,7 @@ SoundFile OpenSoundFile(const std::string& file) {
 
 double PlayingSeconds(SoundFile& sound) {
   if (sound.kind != SoundKind::kMp3) return sound.seconds;
-  const double seconds = CheckMp3(sound.data.get()).seconds;
+  const double seconds = Mp3PlayingSeconds(sound.data.get());
   SDL_RWseek(sound.data.get(), 0, RW_SEEK_SET);
   return seconds;
 }

@@ -5,7 +5,7 @@
 
 namespace trimbol::media {
 
-// Call once SDL_mixer is initialised. The user's SDL_SOUNDFONTS wins;
+// Chooses by name only; nothing is loaded. The user's SDL_SOUNDFONTS wins;
 // otherwise the first General MIDI font that Debian installs is used.
 void ChooseSoundFonts();
 

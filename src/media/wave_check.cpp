@@ -6,12 +6,13 @@
 
 #include <array>
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "media/file_bytes.h"
+#include "media/mp3_check.h"
+#include "media/tag_check.h"
 
 namespace trimbol::media {
 namespace {
@@ -24,6 +25,7 @@ constexpr std::uint32_t Tag(const char (&text)[5]) {
 
 constexpr std::uint16_t kPcm = 1, kMsAdpcm = 2, kFloat = 3, kALaw = 6, kMuLaw = 7, kImaAdpcm = 0x11;
 constexpr std::uint16_t kExtensible = 0xFFFE;
+constexpr std::uint32_t kHighestRate = 768000;
 
 struct Format {
   std::uint16_t encoding = 0;
@@ -142,8 +144,18 @@ SoundCheck CheckWave(SDL_RWops* data) {
     // the whole of a loop or tag chunk; what the file does not hold makes it
     // fail cleanly.
     const std::uint32_t wanted = type != Tag("fmt ") ? length : length >= 40 ? 40 : 16;
-    const bool known = type == Tag("fmt ") || type == Tag("smpl") || type == Tag("LIST");
+    const bool known = type == Tag("fmt ") || type == Tag("smpl") || type == Tag("LIST") || type == Tag("id3 ");
     if (!known || body + wanted > size) continue;
+    if (type == Tag("id3 ")) {  // an ID3v2 tag, read as from an MP3 file
+      std::array<unsigned char, 10> head{};
+      const std::size_t got = ReadAt(data, body, std::span(head).first(std::min<std::size_t>(length, head.size())));
+      if (StartsReadableId3v2(std::span(head.data(), got), Sint64{length} + 1)) {
+        if (std::string problem = Id3v2TagProblem(data, body, length); !problem.empty()) {
+          return {"the WAV file's tags are damaged"};
+        }
+      }
+      continue;
+    }
 
     std::vector<unsigned char> chunk(wanted);
     ReadAt(data, body, chunk);
@@ -154,7 +166,9 @@ SoundCheck CheckWave(SDL_RWops* data) {
       if (format.channels == 0) return {"Invalid number of channels"};
       if (format.channels > 255) return {"Number of channels exceeds limit of 255"};
       if (format.rate == 0) return {"Invalid sample rate"};
-      if (format.rate > INT_MAX) return {"Sample rate exceeds limit of 2147483647"};
+      // SDL's resampler works in 32-bit sums that a rate beyond any real one
+      // overflows.
+      if (format.rate > kHighestRate) return {"Sample rate exceeds limit of 768000"};
     } else if (type == Tag("smpl")) {
       // 36 bytes of sampler fields, the loop count among them, then 24 per loop.
       if (length < 36) return {"the WAV file's loop points are damaged"};

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
@@ -15,9 +18,15 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/help_dialog.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "media/media_players.h"
+
+// Failures show texts, not code units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace trimbol::app::testing {
 
@@ -25,7 +34,8 @@ namespace trimbol::app::testing {
 media::MediaPlayers& Media();
 
 // Records the boxes instead of blocking. With holdMs > 0 each box holds a
-// nested event loop open that long, as a person reading it would.
+// nested event loop open that long, as a person reading it would; with
+// takeFocus it also takes the keyboard focus while open, as a real box does.
 class RecordingBoxes : public MessageBoxes {
  public:
   void ShowMessage(QWidget*, const QString& text) override { messages << text; Hold(); }
@@ -34,10 +44,17 @@ class RecordingBoxes : public MessageBoxes {
   QStringList messages;
   QStringList errors;
   int holdMs = 0;
+  bool takeFocus = false;
 
  private:
   void Hold() {
     if (holdMs <= 0) return;
+    QLineEdit box;
+    if (takeFocus) {
+      box.show();
+      box.activateWindow();
+      box.setFocus();
+    }
     QEventLoop loop;
     QTimer::singleShot(holdMs, &loop, &QEventLoop::quit);
     loop.exec();
@@ -62,12 +79,23 @@ class WindowTest : public ::testing::Test {
   QString WorkFile(const QString& name) const { return folder_.filePath(name); }
 
   RecordingBoxes boxes_;
-  std::unique_ptr<TForm1> form_;
-  std::unique_ptr<TOKBottomDlg> dialog_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<HelpDialog> dialog_;
 
  private:
   QTemporaryDir folder_;
   QString previousFolder_;
+};
+
+// Collects what the window is asked to repaint.
+class PaintRecorder : public QObject {
+ public:
+  explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+  QRegion painted;
 };
 
 // True when the square of `picture` (in device pixels) sits in `shown` at
@@ -76,5 +104,7 @@ bool ShowsPicture(const QImage& shown, QPoint at, const QImage& picture, qreal r
 
 // Writes a 50 x 50 24-bit BMP filled with one colour.
 void WriteBitmap(const QString& path, QColor colour);
+// Writes a WAV file of a quiet tone, `seconds` long.
+void WriteWave(const QString& path, double seconds);
 
 }  // namespace trimbol::app::testing

@@ -53,23 +53,45 @@ TEST_F(Animation, TenFramesAtTheClickedCellThenTheTimerStops) {
   const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta,
                             Qt::yellow, Qt::gray, Qt::darkRed, Qt::darkGreen, Qt::darkBlue};
   for (int i = 0; i < 10; ++i) WriteBitmap(WorkFile(QStringLiteral("k%1.bmp").arg(i + 1)), colours[i]);
-  ClickOn(form_->Button1());
+  ClickOn(window_->newGameButton());
   ClickAt({520, 140});  // layer 2, column 1, row 2: origin (510, 130)
-  EXPECT_TRUE(form_->Timer(TimerId::Animation)->isActive());
+  EXPECT_TRUE(window_->timer(GameTimer::kAnimation)->isActive());
   for (int i = 0; i < 10; ++i) {
-    form_->Timer3Timer();
+    window_->game().AnimationTick();
     EXPECT_EQ(Shown().pixelColor(535, 155), colours[i]) << "frame " << i + 1;
   }
-  form_->Timer3Timer();
-  EXPECT_FALSE(form_->Timer(TimerId::Animation)->isActive());
+  window_->game().AnimationTick();
+  EXPECT_FALSE(window_->timer(GameTimer::kAnimation)->isActive());
   EXPECT_EQ(Shown().pixelColor(535, 155), colours[9]);  // the last frame stays
   EXPECT_TRUE(boxes_.errors.isEmpty());
 }
 
-TEST_F(Animation, ANewPlacementDoesNotRestartTheRunningTick) {
-  ClickOn(form_->Button1());
+// What a frame draws must reach the screen without waiting for a repaint of
+// the whole window.
+TEST_F(Animation, EachFrameIsRepaintedWhereItIsDrawn) {
+  WriteBitmap(WorkFile("n1.bmp"), Qt::red);
+  Choose("N1");
   ClickAt({35, 35});
-  QTimer* timer = form_->Timer(TimerId::Animation);
+  ClickAt({520, 140});  // a nought at layer 2, column 1, row 2: origin (510, 130)
+  window_->timer(GameTimer::kAnimation)->stop();  // the ticks are driven by hand here
+  // Wait until what the clicks asked to repaint is done.
+  for (int settled = 0; settled < 20; ++settled) {
+    PaintRecorder pending(window_.get());
+    QTest::qWait(50);
+    if (pending.painted.isEmpty()) break;
+  }
+  PaintRecorder recorder(window_.get());
+  window_->errors().Run([this] { window_->game().AnimationTick(); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.isEmpty(); }, 1000));
+  EXPECT_TRUE(recorder.painted.contains(QRect(510, 130, 50, 50)));
+  EXPECT_FALSE(recorder.painted.contains(QPoint(35, 35))) << "not the whole board";
+  EXPECT_TRUE(boxes_.errors.isEmpty());
+}
+
+TEST_F(Animation, ANewPlacementDoesNotRestartTheRunningTick) {
+  ClickOn(window_->newGameButton());
+  ClickAt({35, 35});
+  QTimer* timer = window_->timer(GameTimer::kAnimation);
   QThread::msleep(60);
   ClickAt({35, 95});  // noughts place while the crosses' animation runs
   EXPECT_TRUE(timer->isActive());
@@ -78,13 +100,13 @@ TEST_F(Animation, ANewPlacementDoesNotRestartTheRunningTick) {
 
 TEST_F(Animation, MissingFramesBringTenBoxesInOrderWhileEachBoxIsOpen) {
   boxes_.holdMs = 150;  // longer than a tick: the ticks go on under the open box
-  ClickOn(form_->Button1());
+  ClickOn(window_->newGameButton());
   ClickAt({35, 35});
-  EXPECT_TRUE(QTest::qWaitFor([this] { return !form_->Timer(TimerId::Animation)->isActive(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !window_->timer(GameTimer::kAnimation)->isActive(); }, 5000));
   QStringList expected;
   for (int i = 1; i <= 10; ++i) expected << QStringLiteral("Cannot open file k%1.bmp.").arg(i);
   EXPECT_EQ(boxes_.errors, expected);
-  EXPECT_EQ(form_->game().state().GetCell(0, 0, 0), 1);  // the game goes on
+  EXPECT_EQ(window_->game().state().at({0, 0, 0}), 1);  // the game goes on
 }
 
 TEST_F(Animation, AFileThatIsNoBitmapIsReported) {
@@ -92,20 +114,20 @@ TEST_F(Animation, AFileThatIsNoBitmapIsReported) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   QImage(50, 50, QImage::Format_RGB32).save(&file, "PNG");  // an image, but not a BMP
   file.close();
-  ClickOn(form_->Button1());
+  ClickOn(window_->newGameButton());
   ClickAt({35, 35});
-  form_->Timer(TimerId::Animation)->stop();  // the ticks are driven by hand here
-  for (int tick = 0; tick < 2; ++tick) form_->errors().Run([this] { form_->Timer3Timer(); });
+  window_->timer(GameTimer::kAnimation)->stop();  // the ticks are driven by hand here
+  for (int tick = 0; tick < 2; ++tick) window_->errors().Run([this] { window_->game().AnimationTick(); });
   EXPECT_EQ(boxes_.errors, QStringList({"Bitmap image is not valid.", "Cannot open file k2.bmp."}));
 }
 
 TEST_F(Animation, AFolderOrAPipeInPlaceOfAFrameIsReportedWithoutBlocking) {
   ASSERT_TRUE(QDir().mkpath(WorkFile("k1.bmp")));
   ASSERT_EQ(mkfifo(QFile::encodeName(WorkFile("k2.bmp")).constData(), 0600), 0);
-  ClickOn(form_->Button1());
+  ClickOn(window_->newGameButton());
   ClickAt({35, 35});
-  form_->Timer(TimerId::Animation)->stop();  // the ticks are driven by hand here
-  for (int tick = 0; tick < 2; ++tick) form_->errors().Run([this] { form_->Timer3Timer(); });
+  window_->timer(GameTimer::kAnimation)->stop();  // the ticks are driven by hand here
+  for (int tick = 0; tick < 2; ++tick) window_->errors().Run([this] { window_->game().AnimationTick(); });
   EXPECT_EQ(boxes_.errors, QStringList({"Cannot open file k1.bmp.", "Cannot open file k2.bmp."}));
 }
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include "app/help_texts.h"
@@ -10,38 +11,43 @@
 namespace trimbol::app::testing {
 namespace {
 
-using HelpDialog = WindowTest;
+using Help = WindowTest;
 
-TEST_F(HelpDialog, ShowsEachTextWholeCentredAndClosesByEscOrEnter) {
-  struct Shown { QString caption, text; QRect frame; };
+TEST_F(Help, ShowsEachTextWholeCentredAndClosesByEscOrEnter) {
+  struct Shown { QString caption, text; QRect frame; bool scrolls; };
   QList<Shown> shown;
   // While the box is open: record it, type into it, and close it.
   auto closeWith = [&](Qt::Key key) {
     QTimer::singleShot(0, [&, key] {
-      shown.append({dialog_->windowTitle(), dialog_->RichEdit1()->toPlainText(), dialog_->frameGeometry()});
-      dialog_->RichEdit1()->insertPlainText("typed");
+      QTextEdit* box = dialog_->textBox();
+      shown.append({dialog_->windowTitle(), box->toPlainText(), dialog_->frameGeometry(),
+                    box->verticalScrollBar()->isVisible()});
+      box->insertPlainText("typed");
       QTest::keyClick(dialog_.get(), key);
     });
   };
   closeWith(Qt::Key_Escape);
-  form_->N42Click();
+  Choose("N42");
   closeWith(Qt::Key_Return);
-  form_->N41Click();
+  Choose("N41");
   closeWith(Qt::Key_Escape);
-  form_->N41Click();
+  Choose("N41");
 
   ASSERT_EQ(shown.size(), 3);
   EXPECT_EQ(shown[0].caption, "О программе...");
   EXPECT_EQ(shown[0].text, kAboutText);
   EXPECT_EQ(shown[0].text.count('\n'), 4);
   EXPECT_TRUE(shown[0].text.contains("2026"));
+  EXPECT_FALSE(shown[0].scrolls) << "the about text fits";
   for (int i : {1, 2}) {
     EXPECT_EQ(shown[i].caption, "Инструкции");
     EXPECT_EQ(shown[i].text, kInstructionsText);  // nothing typed or shown before is left
     EXPECT_EQ(shown[i].text.count('\n'), 10);
+    EXPECT_TRUE(shown[i].scrolls) << "the instructions run past the bottom";
   }
   EXPECT_EQ(shown[0].frame.center(), dialog_->screen()->geometry().center());
   EXPECT_FALSE(dialog_->isVisible());
+  EXPECT_EQ(dialog_->size(), QSize(313, 214));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 using HiDpi = WindowTest;
 
 TEST_F(HiDpi, PiecesAreRenderedAtTheDensityAndFramesScaledWithoutSmoothing) {
-  const qreal ratio = form_->devicePixelRatioF();
+  const qreal ratio = window_->devicePixelRatioF();
   if (ratio < 2) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -33,14 +33,14 @@ TEST_F(HiDpi, PiecesAreRenderedAtTheDensityAndFramesScaledWithoutSmoothing) {
     for (int x = 0; x < 50; ++x) frame.setPixelColor(x, y, (x + y) % 2 ? Qt::black : Qt::white);
   }
   ASSERT_TRUE(frame.save(WorkFile("k1.bmp"), "BMP"));
-  ClickOn(form_->Button1());
+  ClickOn(window_->newGameButton());
   ClickAt({95, 35});  // a cross at layer 0, column 1, row 0: origin (70, 10)
-  form_->Timer(TimerId::Animation)->stop();
+  window_->timer(GameTimer::kAnimation)->stop();
   QImage shown = Shown();
-  EXPECT_EQ(shown.size(), QSize(form_->size() * ratio));
+  EXPECT_EQ(shown.size(), QSize(window_->size() * ratio));
   EXPECT_TRUE(ShowsPicture(shown, {70, 10}, pictures::PiecePicture(1, ratio), ratio));
   EXPECT_TRUE(ShowsPicture(shown, {10, 130}, pictures::PiecePicture(0, ratio), ratio));
-  form_->Timer3Timer();
+  window_->game().AnimationTick();
   shown = Shown();
   const int factor = qRound(ratio);
   EXPECT_TRUE(ShowsPicture(shown, {70, 10}, frame.scaled(frame.size() * factor), ratio));

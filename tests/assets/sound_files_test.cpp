@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_names.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kRunDir = TRIMBOL_RUN_DIR;
-const char* const kEffects[] = {"stuk.wav", "stuk2.wav", "hlop.wav", "prut.wav", "Zvon.wav", "Klik.wav", "Klik2.wav"};
-const char* const kResults[] = {"Ничья.wav", "ПобКрест.wav", "ПобНол.wav", "ПобЗакор.wav", "ПобСпир.wav"};
 
 struct Wav {
   int format = 0, channels = 0, rate = 0, bits = 0;
@@ -60,14 +60,14 @@ void ReadWav(const fs::path& path, Wav& wav) {
 }
 
 struct Case {
-  const char* name;
+  std::string name;
   double maxSeconds;
 };
 
 std::vector<Case> AllSounds() {
   std::vector<Case> all;
-  for (const char* name : kEffects) all.push_back({name, 0.4});
-  for (const char* name : kResults) all.push_back({name, 2.5});
+  for (std::string_view name : trimbol::files::kEffectSounds) all.push_back({std::string(name), 0.4});
+  for (std::string_view name : trimbol::files::kResultSounds) all.push_back({std::string(name), 2.5});
   return all;
 }
 
@@ -75,7 +75,7 @@ TEST(SoundFiles, ArePcm16WithinTheirLengthAndBelowFullScale) {
   for (const Case& c : AllSounds()) {
     SCOPED_TRACE(c.name);
     Wav wav;
-    ASSERT_NO_FATAL_FAILURE(ReadWav(kRunDir / c.name, wav));
+    ASSERT_NO_FATAL_FAILURE(ReadWav(kRunDir / fs::u8path(c.name), wav));
     EXPECT_EQ(wav.format, 1);
     EXPECT_EQ(wav.bits, 16);
     EXPECT_TRUE(wav.channels == 1 || wav.channels == 2);
@@ -111,10 +111,10 @@ double Similarity(const std::vector<std::int16_t>& a, const std::vector<std::int
 TEST(SoundFiles, AreAllDifferentSounds) {
   const std::vector<Case> all = AllSounds();
   std::vector<Wav> wavs(all.size());
-  for (std::size_t i = 0; i < all.size(); ++i) ASSERT_NO_FATAL_FAILURE(ReadWav(kRunDir / all[i].name, wavs[i]));
+  for (std::size_t i = 0; i < all.size(); ++i) ASSERT_NO_FATAL_FAILURE(ReadWav(kRunDir / fs::u8path(all[i].name), wavs[i]));
   for (std::size_t i = 0; i < all.size(); ++i)
     for (std::size_t j = i + 1; j < all.size(); ++j) {
-      SCOPED_TRACE(std::string(all[i].name) + " / " + all[j].name);
+      SCOPED_TRACE(all[i].name + " / " + all[j].name);
       EXPECT_LT(Similarity(wavs[i].samples, wavs[j].samples), 0.8);
     }
 }

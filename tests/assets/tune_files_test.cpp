@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_names.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -131,7 +133,7 @@ double Seconds(const Midi& midi) {
 }
 
 TEST(TuneFiles, AreStandardMidiFilesWithMelodyAndAccompaniment) {
-  for (const char* name : {"8.mid", "9.mid"}) {
+  for (std::string_view name : trimbol::files::kShippedMusic) {
     SCOPED_TRACE(name);
     Midi midi;
     ASSERT_NO_FATAL_FAILURE(ReadMidi(kRunDir / name, midi));
@@ -154,11 +156,11 @@ TEST(TuneFiles, AreStandardMidiFilesWithMelodyAndAccompaniment) {
 }
 
 TEST(TuneFiles, AreTwoDifferentTunes) {
-  auto read = [](const char* name) {
+  auto read = [](std::string_view name) {
     std::ifstream in(kRunDir / name, std::ios::binary);
     return std::vector<char>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   };
-  EXPECT_NE(read("8.mid"), read("9.mid"));
+  EXPECT_NE(read(trimbol::files::kShippedMusic[0]), read(trimbol::files::kShippedMusic[1]));
 }
 
 }  // namespace

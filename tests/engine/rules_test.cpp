@@ -1,101 +1,78 @@
 // Game state, turn order, the line check and the end of a game.
 #include "engine/lines.h"
-#include "engine/tables.h"
 #include "test_support.h"
 
 namespace trimbol::test {
 namespace {
 
-TEST(GameStateTest, StartsWithTheWindowsDefaults) {
-  Scenario scenario;
-  const GameState& s = scenario.game().state();
-  EXPECT_EQ(s.CurrentPlayer, 0);
-  EXPECT_EQ(Empties(s.board), 27);
-  EXPECT_EQ(s.SoundOn, 0);
-  EXPECT_EQ(s.AutoStartOn, 1);
-  EXPECT_EQ(s.AnimationOn, 1);
-  EXPECT_EQ(s.PlayerCount, 4);
-  EXPECT_EQ(s.AutoMode, (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(s.Intelligence, (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(s.WinCount, (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(s.GameEndedFlag, 0);
-  EXPECT_EQ(s.RandomState, 22695478u);
-}
+using EndGameTest = GameTest;
+using LineCheckTest = GameTest;
+using NewGameTest = GameTest;
+using TurnOrderTest = GameTest;
 
-TEST(GameStateTest, CellIndexRunsRowsWithinColumnsWithinLayers) {
+TEST(CellIndexTest, RunsRowsWithinColumnsWithinLayers) {
   EXPECT_EQ(CellIndex(0, 0, 0), 0);
   EXPECT_EQ(CellIndex(0, 0, 2), 2);
   EXPECT_EQ(CellIndex(0, 1, 0), 3);
   EXPECT_EQ(CellIndex(1, 0, 2), 11);
   EXPECT_EQ(CellIndex(2, 2, 2), 26);
   GameState s;
-  s.SetCell(1, 2, 0, 3);
+  s.at({1, 2, 0}) = 3;
   EXPECT_EQ(s.board[15], 3);
-  EXPECT_EQ(s.GetCell(1, 2, 0), 3);
+  EXPECT_EQ(s.at({1, 2, 0}), 3);
 }
 
-TEST(TurnOrderTest, RotatesOverTheSidesInPlay) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(TurnOrderTest, RotatesOverTheSidesInPlay) {
   const std::vector<std::pair<int, std::vector<int>>> table = {
       {4, {0, 2, 3, 4, 1}}, {3, {0, 2, 3, 1, 4}}, {2, {0, 2, 1, 3, 4}}};
   for (const auto& [count, after] : table) {
-    s.PlayerCount = count;
+    s.playerCount = count;
     for (int before = 0; before <= 4; ++before) {
-      s.CurrentPlayer = before;
+      s.currentPlayer = before;
       g.AdvanceTurn();
-      EXPECT_EQ(s.CurrentPlayer, after[before]) << "count " << count << " from " << before;
+      EXPECT_EQ(s.currentPlayer, after[before]) << "count " << count << " from " << before;
     }
   }
 }
 
-TEST(TurnOrderTest, FollowsAPlayerCountChangedMidGame) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
-  g.NewGameCommand();
-  s.CurrentPlayer = 4;
+TEST_F(TurnOrderTest, FollowsAPlayerCountChangedMidGame) {
+  g.StartNewGame();
+  s.currentPlayer = 4;
   g.SetPlayerCount(3);
   g.AdvanceTurn();
-  EXPECT_EQ(s.CurrentPlayer, 4) << "side 4 keeps the move once the count drops to 3";
+  EXPECT_EQ(s.currentPlayer, 4) << "side 4 keeps the move once the count drops to 3";
   g.SetPlayerCount(4);
   g.AdvanceTurn();
-  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(s.currentPlayer, 1);
   g.SetPlayerCount(2);
   g.AdvanceTurn();
   g.SetPlayerCount(4);
   g.AdvanceTurn();
-  EXPECT_EQ(s.CurrentPlayer, 3) << "raised from 2 to 4 after side 2 moved";
-  g.NewGameCommand();
-  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(s.currentPlayer, 3) << "raised from 2 to 4 after side 2 moved";
+  g.StartNewGame();
+  EXPECT_EQ(s.currentPlayer, 1);
 }
 
-TEST(NewGameTest, ClearsTheBoardKeepsCountsAndOrdersItsEffects) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
-  s.WinCount = {3, 1, 0, 2};
-  s.GameEndedFlag = 1;
+TEST_F(NewGameTest, ClearsTheBoardKeepsCountsAndOrdersItsEffects) {
+  s.winCount = {3, 1, 0, 2};
+  s.gameEnded = 1;
   Put(s, {{0, 1}, {13, 2}});
   g.SetSound(1);
-  g.NewGameCommand();
-  EXPECT_EQ(s.CurrentPlayer, 1);
+  g.StartNewGame();
+  EXPECT_EQ(s.currentPlayer, 1);
   EXPECT_EQ(Empties(s.board), 27);
-  EXPECT_EQ(s.WinCount, (std::array<int, 4>{3, 1, 0, 2}));
-  EXPECT_EQ(s.GameEndedFlag, 0);
+  EXPECT_EQ(s.winCount, (std::array<int, 4>{3, 1, 0, 2}));
+  EXPECT_EQ(s.gameEnded, 0);
   EXPECT_EQ(scenario.host().events(),
             (std::vector<std::string>{"effect Zvon.wav", "timer1 start", "draw"}));
-  EXPECT_EQ(Empties(scenario.host().lastDrawn()), 27) << "the drawing shows the cleared board";
+  EXPECT_EQ(Empties(scenario.host().lastShown()), 27) << "the drawing shows the cleared board";
 }
 
-TEST(NewGameTest, AMissingBellIsReportedAndTheGameStillStarts) {
-  Scenario scenario;
-  GameState& s = scenario.game().state();
+TEST_F(NewGameTest, AMissingBellIsReportedAndTheGameStillStarts) {
   Play(scenario, "sound 1\nnewgame\nmove 35 35\nclick");
   ASSERT_EQ(s.board[0], 1);
   Play(scenario, "missing Zvon.wav\nnewgame");
-  EXPECT_EQ(s.CurrentPlayer, 1);
+  EXPECT_EQ(s.currentPlayer, 1);
   EXPECT_EQ(Empties(s.board), 27);
   const auto tail = std::vector<std::string>(scenario.host().events().end() - 4,
                                              scenario.host().events().end());
@@ -103,7 +80,11 @@ TEST(NewGameTest, AMissingBellIsReportedAndTheGameStillStarts) {
                                             "draw"}));
 }
 
-TEST(LineCheckTest, EveryRowColumnAndPillarWinsForTheSideToMove) {
+// Each 21 characters wide, centred with spaces.
+const std::string kWinMessages[] = {"  Крестики победили  ", "   Нолики победили   ",
+                                    "  Закорюки победили  ", "  Спиральки победили "};
+
+TEST(EveryLineTest, WinsForTheSideToMove) {
   // All 27 lines, built from the board's own addressing rather than the table.
   std::vector<std::array<int, 3>> lines;
   for (int a = 0; a < 3; ++a) {
@@ -118,26 +99,23 @@ TEST(LineCheckTest, EveryRowColumnAndPillarWinsForTheSideToMove) {
       Scenario scenario;
       Game& g = scenario.game();
       g.SetAutoStart(0);
-      g.NewGameCommand();
+      g.StartNewGame();
       GameState& s = g.state();
       for (int cell : line) s.board[cell] = static_cast<PieceCode>(side);
-      s.CurrentPlayer = side;
+      s.currentPlayer = side;
       g.CheckLines();
-      EXPECT_EQ(s.WinCount[side - 1], 1) << "line " << line[0] << "," << line[1] << "," << line[2];
-      EXPECT_EQ(Count(scenario.host().events(), "message " + std::string(ResultMessages[side])), 1);
+      EXPECT_EQ(s.winCount[side - 1], 1) << "line " << line[0] << "," << line[1] << "," << line[2];
+      EXPECT_EQ(Count(scenario.host().events(), "message " + kWinMessages[side - 1]), 1);
     }
   }
 }
 
-TEST(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
-  g.NewGameCommand();
+TEST_F(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
+  g.StartNewGame();
   Put(s, {{0, 2}, {3, 2}, {6, 2}});  // a complete row of noughts
-  s.CurrentPlayer = 1;
+  s.currentPlayer = 1;
   g.CheckLines();
-  EXPECT_EQ(s.GameEndedFlag, 0) << "noughts' line is not checked on crosses' turn";
+  EXPECT_EQ(s.gameEnded, 0) << "noughts' line is not checked on crosses' turn";
   const std::vector<std::array<int, 3>> diagonals = {
       {CellIndex(0, 0, 0), CellIndex(1, 1, 1), CellIndex(2, 2, 2)},  // through the cube
       {CellIndex(0, 0, 0), CellIndex(0, 1, 1), CellIndex(0, 2, 2)},  // within a layer
@@ -147,37 +125,20 @@ TEST(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
     s.ClearBoard();
     for (int cell : diagonal) s.board[cell] = 1;
     g.CheckLines();
-    EXPECT_EQ(s.GameEndedFlag, 0);
+    EXPECT_EQ(s.gameEnded, 0);
   }
   EXPECT_EQ(Count(scenario.host().events(), "timer1 stop"), 0);
 }
 
-TEST(LineCheckTest, DoesNothingWhileNoGameRuns) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(LineCheckTest, DoesNothingWhileNoGameRuns) {
   s.board.fill(1);
   g.CheckLines();
   EXPECT_TRUE(scenario.host().events().empty());
 }
 
-TEST(LineCheckTest, ResultMessagesAreTwentyOneCharactersCentred) {
-  for (std::string_view message : ResultMessages) {
-    // Cyrillic letters take two bytes in UTF-8; count code points.
-    int characters = 0;
-    for (unsigned char c : message) characters += (c & 0xC0) != 0x80;
-    EXPECT_EQ(characters, 21) << message;
-  }
-  EXPECT_EQ(ResultMessages[0], "        НИЧЬЯ!       ");
-  EXPECT_EQ(ResultMessages[4], "  Спиральки победили ");
-}
-
-TEST(EndGameTest, AWinStopsTheTimerThenSoundsShowsCountsAndRestarts) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(EndGameTest, AWinStopsTheTimerThenSoundsShowsCountsAndRestarts) {
   g.SetSound(1);
-  g.NewGameCommand();
+  g.StartNewGame();
   scenario.host().events().clear();
   Put(s, {{0, 1}, {1, 1}, {2, 1}, {5, 2}});  // column 0 of layer 0, plus a stray nought
   g.CheckLines();
@@ -185,65 +146,56 @@ TEST(EndGameTest, AWinStopsTheTimerThenSoundsShowsCountsAndRestarts) {
             (std::vector<std::string>{"timer1 stop", "result ПобКрест.wav",
                                       "message   Крестики победили  ", "effect Zvon.wav",
                                       "timer1 start", "draw"}));
-  EXPECT_EQ(s.WinCount, (std::array<int, 4>{1, 0, 0, 0}));
-  EXPECT_EQ(s.CurrentPlayer, 1);
-  EXPECT_EQ(s.GameEndedFlag, 1) << "an automatic new game keeps the flag";
+  EXPECT_EQ(s.winCount, (std::array<int, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.gameEnded, 1) << "an automatic new game keeps the flag";
   EXPECT_EQ(Empties(s.board), 27);
 }
 
-TEST(EndGameTest, WithAutostartOffPlayStopsOnTheFinalPosition) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(EndGameTest, WithAutostartOffPlayStopsOnTheFinalPosition) {
   g.SetAutoStart(0);
-  g.NewGameCommand();
+  g.StartNewGame();
   Put(s, {{9, 3}, {10, 3}, {11, 3}});
-  s.CurrentPlayer = 3;
+  s.currentPlayer = 3;
   g.CheckLines();
-  EXPECT_EQ(s.CurrentPlayer, 0);
-  EXPECT_EQ(s.GameEndedFlag, 0);
-  EXPECT_EQ(s.WinCount[2], 1);
-  EXPECT_FALSE(scenario.host().TimerActive(TimerId::Status));
+  EXPECT_EQ(s.currentPlayer, 0);
+  EXPECT_EQ(s.gameEnded, 0);
+  EXPECT_EQ(s.winCount[2], 1);
+  EXPECT_FALSE(scenario.host().IsTimerRunning(GameTimer::kStatus));
   EXPECT_EQ(s.board[10], 3) << "the final position stays";
   EXPECT_EQ(Count(scenario.host().events(), "result ПобЗакор.wav"), 0) << "sound is off";
 }
 
-TEST(EndGameTest, AFullBoardWithoutALineIsADrawCountedForNobody) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(EndGameTest, AFullBoardWithoutALineIsADrawCountedForNobody) {
   g.SetSound(1);
   g.SetAutoStart(0);
-  g.NewGameCommand();
+  g.StartNewGame();
   // A three-dimensional chequerboard: neighbours along every line differ.
   for (int layer = 0; layer < 3; ++layer) {
     for (int column = 0; column < 3; ++column) {
       for (int row = 0; row < 3; ++row) {
-        s.SetCell(layer, column, row, static_cast<PieceCode>(1 + (layer + column + row) % 2));
+        s.at({layer, column, row}) = static_cast<PieceCode>(1 + (layer + column + row) % 2);
       }
     }
   }
-  s.CurrentPlayer = 1;
+  s.currentPlayer = 1;
   g.CheckLines();
   EXPECT_EQ(Count(scenario.host().events(), "result Ничья.wav"), 1);
   EXPECT_EQ(Count(scenario.host().events(), "message         НИЧЬЯ!       "), 1);
-  EXPECT_EQ(s.WinCount, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(s.winCount, (std::array<int, 4>{0, 0, 0, 0}));
 }
 
-TEST(EndGameTest, AMissingJingleIsReportedAndTheResultStillCounts) {
-  Scenario scenario;
-  Game& g = scenario.game();
-  GameState& s = g.state();
+TEST_F(EndGameTest, AMissingJingleIsReportedAndTheResultStillCounts) {
   Play(scenario, "sound 1\nmissing ПобНол.wav\nnewgame");
   scenario.host().events().clear();
   Put(s, {{18, 2}, {21, 2}, {24, 2}});
-  s.CurrentPlayer = 2;
+  s.currentPlayer = 2;
   g.CheckLines();
   EXPECT_EQ(scenario.host().events(),
             (std::vector<std::string>{"timer1 stop", "result ПобНол.wav", "error ПобНол.wav",
                                       "message    Нолики победили   ", "effect Zvon.wav",
                                       "timer1 start", "draw"}));
-  EXPECT_EQ(s.WinCount[1], 1);
+  EXPECT_EQ(s.winCount[1], 1);
   EXPECT_EQ(Empties(s.board), 27);
 }
 

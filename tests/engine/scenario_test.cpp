@@ -92,7 +92,8 @@ TEST(ScenarioToolTest, RejectsBadLinesNamingThem) {
       {"sound 2\n", "line 1"},               {"jump\n", "line 1"},
       {"key 70000\n", "line 1"},             {"move 10 ten\n", "line 1"},
       {"click now\n", "line 1"},             {"move 99999999999 0\n", "line 1"},
-      {"missing\n", "line 1"},
+      {"missing\n", "line 1"},              {"auto 0 1\n", "line 1"},
+      {"intel 5 0\n", "line 1"},            {"auto 1 -1\n", "line 1"},
   };
   for (const auto& [script, where] : cases) {
     const ToolRun run = RunTool(script);
@@ -116,6 +117,11 @@ TEST(ScenarioToolTest, MessagesSayWhatIsWrongWithTheWholeWord) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, message);
   }
+}
+
+TEST(ScenarioJsonTest, EscapesWhatJsonCannotHoldAndKeepsUtf8) {
+  EXPECT_EQ(JsonString("Ход \"x\"\\y\n\t\x01\x1f"), "\"Ход \\\"x\\\"\\\\y\\n\\t\\u0001\\u001f\"");
+  EXPECT_EQ(JsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
 }
 
 // Line numbers past 2^31 stay right instead of overflowing.

@@ -24,6 +24,17 @@ inline void Play(Scenario& scenario, const std::string& script) {
   }
 }
 
+// A game on a recording host, driven as the scenario runner drives it.
+class GameTest : public ::testing::Test {
+ protected:
+  void Run(const std::string& script) { Play(scenario, script); }
+  std::vector<std::string>& events() { return scenario.host().events(); }
+
+  Scenario scenario;
+  Game& g = scenario.game();
+  GameState& s = g.state();
+};
+
 // Places the given pieces by cell index without touching anything else.
 inline void Put(GameState& state, std::initializer_list<std::pair<int, int>> cells) {
   for (auto [index, piece] : cells) state.board[index] = static_cast<PieceCode>(piece);

@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "media/open_failure.h"
 #include "sound_fixtures.h"
 
@@ -93,6 +96,8 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
                             "0100000080")),
        "Number of channels exceeds limit of 255"},
       {folder.Write("no-rate.wav", SmallWave(0, 100)), "Invalid sample rate"},
+      // SDL's resampler sums in 32 bits, which a rate like this overflows.
+      {folder.Write("fast.wav", SmallWave(1850285888, 100)), "Sample rate exceeds limit of 768000"},
       {folder.Write("loop-past-the-end.wav", SmallWave(8000, 100, LoopChunk(10, 100))),
        "the WAV file's loop points are damaged"},
       {folder.Write("loop-backwards.wav", SmallWave(8000, 100, LoopChunk(50, 10))),
@@ -105,11 +110,11 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
   for (const auto& [name, reason] : cases) {
     const std::string file = name.starts_with('/') ? name : dir + name;
     const std::string prefix = "Couldn't open \"" + file + "\": ";
-    for (Player player : kAllPlayers) {
+    for (SoundPlayer player : kAllPlayers) {
       SCOPED_TRACE(file + " on " + NameOf(player));
-      Play(players, player, good);
+      players.Play(player, good);
       try {
-        Play(players, player, file);
+        players.Play(player, file);
         ADD_FAILURE() << "no error";
       } catch (const FileError& error) {
         EXPECT_EQ(error.file(), file);
@@ -123,8 +128,95 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
       }
       EXPECT_EQ(players.OpenFile(player), "") << "the old sound was not closed first";
       EXPECT_FALSE(players.IsPlaying(player));
-      Play(players, player, good);
+      players.Play(player, good);
       EXPECT_TRUE(players.IsPlaying(player));
+    }
+  }
+}
+
+// An ID3v2.3 tag holding the given frames, each a name and its bytes; a
+// frame's size can be given apart from its bytes.
+struct Id3Frame {
+  const char* name;
+  Bytes body;
+  std::uint32_t size = UINT32_MAX;  // the body's own length
+};
+Bytes Id3Tag(const std::vector<Id3Frame>& frames) {
+  Bytes tag = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 0};
+  for (const Id3Frame& frame : frames) {
+    const std::uint32_t size = frame.size == UINT32_MAX ? static_cast<std::uint32_t>(frame.body.size()) : frame.size;
+    for (int i = 0; i < 4; ++i) tag.push_back(static_cast<unsigned char>(frame.name[i]));
+    for (int i = 3; i >= 0; --i) tag.push_back(static_cast<unsigned char>(size >> (8 * i)));
+    tag.push_back(0), tag.push_back(0);
+    tag.insert(tag.end(), frame.body.begin(), frame.body.end());
+  }
+  const std::size_t length = tag.size() - 10;
+  for (int i = 0; i < 4; ++i) tag[9 - i] = static_cast<unsigned char>((length >> (7 * i)) & 0x7F);
+  return tag;
+}
+
+// An APE (version 1) tag of one item called `key` with a value of
+// `valueSize` bytes; the reader reads it from its footer.
+Bytes ApeFooter(const std::string& key, std::uint32_t valueSize) {
+  Bytes item;
+  auto put = [&item](std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) item.push_back(static_cast<unsigned char>(value >> (8 * i)));
+  };
+  put(valueSize), put(0);
+  item.insert(item.end(), key.begin(), key.end());
+  item.push_back(0);
+  item.insert(item.end(), valueSize, 'v');
+  Bytes footer = item;
+  for (char c : std::string("APETAGEX")) footer.push_back(static_cast<unsigned char>(c));
+  const std::size_t at = footer.size();
+  footer.resize(at + 24, 0);
+  auto set = [&footer, at](std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) footer[at + offset + i] = static_cast<unsigned char>(value >> (8 * i));
+  };
+  set(0, 1000), set(4, static_cast<std::uint32_t>(item.size() + 32)), set(8, 1);
+  return footer;
+}
+
+Bytes Text(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+// SDL_mixer reads MP3 tags before it decodes a note, trusting their lengths;
+// a tag that would send it past the end of a buffer is refused, a sound tag
+// still plays.
+TEST_F(BadFilesTest, Mp3TagsThatWouldMisleadTheTagReaderAreRefused) {
+  const Bytes audio = [this] {
+    std::ifstream in(folder.WriteMp3("plain.mp3", 0.5), std::ios::binary);
+    return Bytes{std::istreambuf_iterator<char>(in), {}};
+  }();
+  const Bytes sound = Concat(Id3Tag({{"TIT2", Concat({0}, Text("Zvon"))},
+                                     {"TPE1", Concat({3}, Concat(Text("Тримбол"), {0}))},
+                                     {"TALB", Concat({1, 0xFF, 0xFE}, {'A', 0, 'B', 0, 0, 0})}}),
+                             Concat(audio, ApeFooter("Title", 12)));
+  const std::string tagged = folder.Write("tagged.mp3", sound);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, tagged);
+    EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
+  }
+  const std::pair<std::string, Bytes> damaged[] = {
+      // A text frame longer than the reader's buffer, which it copies whole.
+      {"long-title.mp3", Concat(Id3Tag({{"TIT2", Concat({1, 0xFF, 0xFE}, Bytes(1500, 'x'))}}), audio)},
+      {"long-title-v2.mp3", Concat(Id3Tag({{"TALB", Concat({0}, Bytes(40, 'x')), 5000}}), audio)},
+      // UTF-8 text is copied up to its end, which this one lacks.
+      {"endless-artist.mp3", Concat(Id3Tag({{"TPE1", Concat({3}, Bytes(40, 'x'))}}), audio)},
+      // An APE item whose end lands just past the reader's buffer.
+      {"ape-item.mp3", Concat(audio, ApeFooter("Title", 250))},
+  };
+  for (const auto& [name, bytes] : damaged) {
+    const std::string file = folder.Write(name, bytes);
+    for (SoundPlayer player : kAllPlayers) {
+      try {
+        players.Play(player, file);
+        ADD_FAILURE() << name << " on " << NameOf(player);
+      } catch (const FileError& error) {
+        const std::string what = error.what();
+        EXPECT_TRUE(what == "Couldn't open \"" + file + "\": the MP3 file's ID3 tag is damaged" ||
+                    what == "Couldn't open \"" + file + "\": the MP3 file's APE tag is damaged")
+            << what;
+      }
     }
   }
 }
@@ -134,7 +226,7 @@ TEST_F(BadFilesTest, AWaveWithoutChannelsNamedLikeATuneIsRefusedByTheMusicPlayer
   const std::string tune = folder.Write(
       "8.mid", FromHex("524946462500000057415645666d74201000000001000000401f0000401f000001000800646174610100000080"));
   try {
-    players.PlayMusic(tune);
+    players.Play(SoundPlayer::kMusic, tune);
     ADD_FAILURE() << "no error";
   } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + tune + "\": Invalid number of channels");
@@ -144,8 +236,8 @@ TEST_F(BadFilesTest, AWaveWithoutChannelsNamedLikeATuneIsRefusedByTheMusicPlayer
 TEST_F(BadFilesTest, WellFormedLoopsAndTagsStillPlay) {
   const std::string tagged = folder.Write(
       "tagged.wav", SmallWave(8000, 8000, Concat(LoopChunk(0, 7999), TitleChunk(std::string("Title\0", 6), 6))));
-  for (Player player : kAllPlayers) {
-    Play(players, player, tagged);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, tagged);
     EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
   }
 }
@@ -153,39 +245,39 @@ TEST_F(BadFilesTest, WellFormedLoopsAndTagsStillPlay) {
 // Effects and results are decoded whole before they start, which for one
 // note after an hour's rest took seconds and gigabytes; the music player
 // streams and takes the same file at once.
-TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanAMinute) {
+TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) {
   const std::string hour = folder.Write(
       "hour.mid", FromHex("4d546864000000060001000100014d54726b0000001400ff51030f424000903c019c10803c0000ff2f00"));
   const std::string slow = folder.Write("one-hertz.wav", SmallWave(1, 100));  // 100 s of 100 samples
-  const std::string long_mp3 = folder.WriteMp3("long.mp3", 61, 8);
+  const std::string long_mp3 = folder.WriteMp3("long.mp3", 21, 8);
   for (const std::string& file : {hour, slow, long_mp3}) {
-    for (Player player : {Player::kEffect, Player::kResult}) {
+    for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
-        Play(players, player, file);
+        players.Play(player, file);
         ADD_FAILURE() << file << " on " << NameOf(player);
       } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + file + "\": the sound plays longer than a minute");
+        EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + file + "\": the sound plays longer than 20 seconds");
       }
     }
   }
-  players.PlayMusic(hour);
-  EXPECT_EQ(players.OpenFile(Player::kMusic), hour);
-  players.PlayEffect(folder.Write("minute.wav", SmallWave(1000, 59000)));
-  EXPECT_TRUE(players.IsPlaying(Player::kEffect));
+  players.Play(SoundPlayer::kMusic, hour);
+  EXPECT_EQ(players.OpenFile(SoundPlayer::kMusic), hour);
+  players.Play(SoundPlayer::kEffects, folder.Write("nineteen.wav", SmallWave(1000, 19000)));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
 }
 
 TEST_F(BadFilesTest, FailureOnOnePlayerLeavesTheOthersPlaying) {
-  for (Player player : kAllPlayers) Play(players, player, good);
-  EXPECT_THROW(players.PlayEffect(folder.path() + "/missing.wav"), FileError);
-  EXPECT_TRUE(players.IsPlaying(Player::kMusic));
-  EXPECT_TRUE(players.IsPlaying(Player::kResult));
+  for (SoundPlayer player : kAllPlayers) players.Play(player, good);
+  EXPECT_THROW(players.Play(SoundPlayer::kEffects, folder.path() + "/missing.wav"), FileError);
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kMusic));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kResults));
 }
 
 // Cut inside its samples, a sound keeps a good header: it plays what it holds.
 TEST_F(BadFilesTest, SoundCutInsideItsSamplesPlaysWhatItHolds) {
   const std::string cut = folder.Write("short.wav", Head(WaveBytes(2), 22050));
-  for (Player player : kAllPlayers) {
-    Play(players, player, cut);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, cut);
     EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
   }
 }
@@ -211,8 +303,8 @@ TEST(UnreadableFile, IsReportedAsPermissionDenied) {
     int code = 1;  // no error
     try {
       MediaPlayers players;
-      players.PlayEffect(readable);
-      players.PlayEffect(locked);
+      players.Play(SoundPlayer::kEffects, readable);
+      players.Play(SoundPlayer::kEffects, locked);
     } catch (const FileError& error) {
       code = error.what() == "Couldn't open \"" + locked + "\": Permission denied" ? 0 : 2;
     }

@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class PlayerFormat : public ::testing::TestWithParam<std::tuple<Player, std::string>> {};
+class PlayerFormat : public ::testing::TestWithParam<std::tuple<SoundPlayer, std::string>> {};
 
 TEST_P(PlayerFormat, OpensStartsAndIsHeardOnItsOwnPlayer) {
   const auto& [player, extension] = GetParam();
@@ -21,12 +21,12 @@ TEST_P(PlayerFormat, OpensStartsAndIsHeardOnItsOwnPlayer) {
                                                 : folder.WriteWave("tune.wav", 1);
   MediaPlayers players;
   OutputPeak peak;
-  Play(players, player, file);
+  players.Play(player, file);
 
   EXPECT_EQ(players.OpenFile(player), file);
   EXPECT_TRUE(players.IsPlaying(player));
   EXPECT_TRUE(peak.HeardWithin(3s)) << "the mixer's output stayed silent";
-  for (Player other : kAllPlayers) {
+  for (SoundPlayer other : kAllPlayers) {
     if (other != player) {
       EXPECT_EQ(players.OpenFile(other), "") << NameOf(other);
     }
@@ -49,11 +49,11 @@ class MediaPlayersTest : public ::testing::Test {
 TEST_F(MediaPlayersTest, NewSoundReplacesOnlyItsOwnPlayersSound) {
   const std::string first = folder.WriteWave("first.wav", 8);
   const std::string second = folder.WriteMp3("second.mp3", 8);
-  for (Player player : kAllPlayers) Play(players, player, first);
-  for (Player player : kAllPlayers) {
-    Play(players, player, second);
+  for (SoundPlayer player : kAllPlayers) players.Play(player, first);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, second);
     EXPECT_EQ(players.OpenFile(player), second) << NameOf(player);
-    for (Player other : kAllPlayers) {
+    for (SoundPlayer other : kAllPlayers) {
       EXPECT_TRUE(players.IsPlaying(other)) << NameOf(other) << " stopped by " << NameOf(player);
     }
   }
@@ -63,19 +63,19 @@ TEST_F(MediaPlayersTest, NewSoundReplacesOnlyItsOwnPlayersSound) {
 // the check; one that rewinds still has 0.6 s to go.
 TEST_F(MediaPlayersTest, PlayingAgainStartsFromTheBeginning) {
   const std::string tone = folder.WriteWave("tone.wav", 1.6);
-  for (Player player : kAllPlayers) Play(players, player, tone);
+  for (SoundPlayer player : kAllPlayers) players.Play(player, tone);
   std::this_thread::sleep_for(1s);
-  for (Player player : kAllPlayers) Play(players, player, tone);
+  for (SoundPlayer player : kAllPlayers) players.Play(player, tone);
   std::this_thread::sleep_for(1s);
-  for (Player player : kAllPlayers) EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
+  for (SoundPlayer player : kAllPlayers) EXPECT_TRUE(players.IsPlaying(player)) << NameOf(player);
 }
 
 TEST_F(MediaPlayersTest, OpensTheFileAnewOnEveryPlay) {
   const std::string file = folder.WriteWave("stuk.wav", 0.2);
-  for (Player player : kAllPlayers) {
-    Play(players, player, file);
+  for (SoundPlayer player : kAllPlayers) {
+    players.Play(player, file);
     folder.Write("stuk.wav", Bytes(300, 'x'));
-    EXPECT_THROW(Play(players, player, file), FileError) << NameOf(player) << " kept an old copy";
+    EXPECT_THROW(players.Play(player, file), FileError) << NameOf(player) << " kept an old copy";
     folder.WriteWave("stuk.wav", 0.2);
   }
 }
@@ -84,10 +84,10 @@ TEST_F(MediaPlayersTest, FindsCyrillicNamesInTheWorkingFolder) {
   folder.WriteWave("Ничья.wav", 0.5);
   const auto old_folder = std::filesystem::current_path();
   std::filesystem::current_path(folder.path());
-  players.PlayResultSound("Ничья.wav");
-  EXPECT_TRUE(players.IsPlaying(Player::kResult));
+  players.Play(SoundPlayer::kResults, "Ничья.wav");
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kResults));
   try {
-    players.PlayResultSound("ПобКрест.wav");
+    players.Play(SoundPlayer::kResults, "ПобКрест.wav");
     ADD_FAILURE() << "a missing file played";
   } catch (const FileError& error) {
     EXPECT_EQ(error.file(), "ПобКрест.wav");
@@ -106,10 +106,10 @@ TEST_F(MediaPlayersTest, LeavesNoFileOpenBehind) {
                                folder.Write("id3.mp3", {'I', 'D', '3', 4}),
                                folder.Write("sync.mp3", {0xFF, 0xE3, 0x18, 0xC4, 0, 0, 0, 0})};
   const auto before = open_files();
-  for (Player player : kAllPlayers) {
+  for (SoundPlayer player : kAllPlayers) {
     for (const std::string& file : files) {
       try {
-        Play(players, player, file);
+        players.Play(player, file);
       } catch (const FileError&) {
       }
     }
@@ -125,10 +125,11 @@ TEST(MediaPlayersOutput, RunsSilentlyWhenNoDeviceOpens) {
   SoundFolder folder;
   ScopedEnv no_device("SDL_AUDIODRIVER", "no-such-device");
   MediaPlayers players;
+  EXPECT_THROW(players.Play(SoundPlayer::kEffects, folder.path() + "/prut.wav"), FileError);
+  players.Play(SoundPlayer::kEffects, folder.WriteWave("hlop.wav", 1));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
   EXPECT_FALSE(players.HasAudioDevice());
-  EXPECT_THROW(players.PlayEffect(folder.path() + "/prut.wav"), FileError);
-  players.PlayEffect(folder.WriteWave("hlop.wav", 1));
-  EXPECT_TRUE(players.IsPlaying(Player::kEffect));
+  EXPECT_TRUE(players.FellBackToSilence());
 }
 
 // SDL's "disk" driver stands in for a sound card; it records into the
@@ -137,7 +138,10 @@ TEST(MediaPlayersOutput, ReportsARealOutput) {
   SoundFolder folder;
   ScopedEnv disk("SDL_AUDIODRIVER", "disk");
   ScopedEnv recording("SDL_DISKAUDIOFILE", folder.path() + "/output.raw");
-  EXPECT_TRUE(MediaPlayers().HasAudioDevice());
+  MediaPlayers players;
+  players.Play(SoundPlayer::kEffects, folder.WriteWave("hlop.wav", 0.2));
+  EXPECT_TRUE(players.HasAudioDevice());
+  EXPECT_FALSE(players.FellBackToSilence());
 }
 
 // Debian's SDL_mixer would keep its own soundfont; the user's SDL_SOUNDFONTS
@@ -147,16 +151,16 @@ TEST(MediaPlayersOutput, FollowsTheSoundfontTheUserChose) {
   const std::string tune = folder.WriteMidi("7.mid"), font = folder.path() + "/none.sf2";
   ScopedEnv chosen("SDL_SOUNDFONTS", font);
   MediaPlayers players;
-  for (Player player : kAllPlayers) {
+  for (SoundPlayer player : kAllPlayers) {
     try {
-      Play(players, player, tune);
+      players.Play(player, tune);
       ADD_FAILURE() << NameOf(player) << " opened MIDI without a soundfont";
     } catch (const FileError& error) {
       EXPECT_EQ(std::string(error.what()), "Couldn't open \"" + tune + "\": no MIDI soundfont can be read at " + font);
     }
   }
-  players.PlayMusic(folder.WriteWave("1.wav", 1));
-  EXPECT_TRUE(players.IsPlaying(Player::kMusic));
+  players.Play(SoundPlayer::kMusic, folder.WriteWave("1.wav", 1));
+  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kMusic));
 }
 
 }  // namespace

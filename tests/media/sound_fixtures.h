@@ -23,23 +23,17 @@
 
 #include "media/media_players.h"
 
-namespace trimbol::media {
-inline void PrintTo(Player player, std::ostream* out) {
-  *out << (player == Player::kMusic ? "Music" : player == Player::kEffect ? "Effect" : "Result");
+namespace trimbol {
+inline void PrintTo(SoundPlayer player, std::ostream* out) {
+  *out << (player == SoundPlayer::kMusic ? "Music" : player == SoundPlayer::kEffects ? "Effect" : "Result");
 }
-}  // namespace trimbol::media
+}  // namespace trimbol
 
 namespace trimbol::media::testing {
 
 using Bytes = std::vector<unsigned char>;
-inline constexpr Player kAllPlayers[] = {Player::kMusic, Player::kEffect, Player::kResult};
-inline std::string NameOf(Player player) { return ::testing::PrintToString(player); }
-
-inline void Play(MediaPlayers& players, Player player, const std::string& file) {
-  if (player == Player::kMusic) return players.PlayMusic(file);
-  if (player == Player::kEffect) return players.PlayEffect(file);
-  players.PlayResultSound(file);
-}
+inline constexpr SoundPlayer kAllPlayers[] = {SoundPlayer::kMusic, SoundPlayer::kEffects, SoundPlayer::kResults};
+inline std::string NameOf(SoundPlayer player) { return ::testing::PrintToString(player); }
 
 // A 440 Hz tone, 16-bit mono at 22050 Hz.
 inline Bytes WaveBytes(double seconds) {

@@ -2,6 +2,7 @@
 // two pairs of sides, and the new-game bell.
 #include <utility>
 
+#include "engine/file_names.h"
 #include "sounds.h"
 
 namespace trimbol::assetgen {
@@ -84,13 +85,13 @@ Signal DoubleClick() {
 
 std::vector<NamedSound> EffectSounds() {
   std::vector<NamedSound> sounds;
-  sounds.push_back({"stuk.wav", Knock()});
-  sounds.push_back({"stuk2.wav", WoodBlock()});
-  sounds.push_back({"hlop.wav", Clap()});
-  sounds.push_back({"prut.wav", Snap()});
-  sounds.push_back({"Zvon.wav", Bell()});
-  sounds.push_back({"Klik.wav", Click()});
-  sounds.push_back({"Klik2.wav", DoubleClick()});
+  sounds.push_back({std::string(files::kKnock), Knock()});
+  sounds.push_back({std::string(files::kWoodBlock), WoodBlock()});
+  sounds.push_back({std::string(files::kClap), Clap()});
+  sounds.push_back({std::string(files::kSnap), Snap()});
+  sounds.push_back({std::string(files::kBell), Bell()});
+  sounds.push_back({std::string(files::kClick), Click()});
+  sounds.push_back({std::string(files::kDoubleClick), DoubleClick()});
   return sounds;
 }
 

@@ -7,17 +7,16 @@
 
 #include <stdexcept>
 
+#include "engine/file_names.h"
 #include "pictures/piece_pictures.h"
 
 namespace trimbol::assetgen {
 
 std::vector<std::string> WriteFrames(const std::filesystem::path& folder) {
-  // By side 1..4: crosses, noughts, squiggles, spirals.
-  static constexpr const char* kPrefixes[] = {"k", "n", "z", "s"};
   std::vector<std::string> written;
   for (int side = 1; side <= 4; ++side) {
-    for (int frame = 1; frame <= 10; ++frame) {
-      const std::string name = kPrefixes[side - 1] + std::to_string(frame) + ".bmp";
+    for (int frame = 1; frame <= files::kAnimationFrames; ++frame) {
+      const std::string name = files::FrameFile(side, frame);
       const std::filesystem::path path = folder / name;
       // 24 bits per pixel: RGB888 has no alpha channel for Qt to keep.
       const QImage image = pictures::AnimationFrame(side, frame).convertToFormat(QImage::Format_RGB888);

@@ -2,6 +2,7 @@
 // each side's win, each in its own key, rhythm and instrument.
 #include <vector>
 
+#include "engine/file_names.h"
 #include "sounds.h"
 
 namespace trimbol::assetgen {
@@ -74,11 +75,11 @@ Signal DrawCadence() {
 
 std::vector<NamedSound> ResultSounds() {
   std::vector<NamedSound> sounds;
-  sounds.push_back({"Ничья.wav", DrawCadence()});
-  sounds.push_back({"ПобКрест.wav", CrossesWin()});
-  sounds.push_back({"ПобНол.wav", NoughtsWin()});
-  sounds.push_back({"ПобЗакор.wav", SquigglesWin()});
-  sounds.push_back({"ПобСпир.wav", SpiralsWin()});
+  // By result code: a draw, then the wins of sides 1..4.
+  const Signal jingles[] = {DrawCadence(), CrossesWin(), NoughtsWin(), SquigglesWin(), SpiralsWin()};
+  for (std::size_t result = 0; result < std::size(jingles); ++result) {
+    sounds.push_back({std::string(files::kResultSounds[result]), jingles[result]});
+  }
   return sounds;
 }
 

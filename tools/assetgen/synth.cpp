@@ -32,18 +32,6 @@ float Noise::Next() {
 }
 
 // Cookbook biquads; a0 is folded into the other coefficients.
-Biquad Biquad::LowPass(double hz, double q) {
-  const double w = kTwoPi * hz / kRate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
-  const double a0 = 1 + alpha;
-  Biquad f;
-  f.b0_ = (1 - c) / 2 / a0;
-  f.b1_ = (1 - c) / a0;
-  f.b2_ = f.b0_;
-  f.a1_ = -2 * c / a0;
-  f.a2_ = (1 - alpha) / a0;
-  return f;
-}
-
 Biquad Biquad::HighPass(double hz, double q) {
   const double w = kTwoPi * hz / kRate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
   const double a0 = 1 + alpha;

@@ -27,7 +27,6 @@ class Noise {
 // A second-order filter after the well-known audio-EQ cookbook formulas.
 class Biquad {
  public:
-  static Biquad LowPass(double hz, double q);
   static Biquad HighPass(double hz, double q);
   static Biquad BandPass(double hz, double q);  // 0 dB at the centre
   float Process(float x);

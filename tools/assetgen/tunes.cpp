@@ -3,6 +3,8 @@
 // original tune, "Три слоя", for "9.mid".
 #include "tunes.h"
 
+#include "engine/file_names.h"
+
 namespace trimbol::assetgen {
 namespace {
 
@@ -29,7 +31,7 @@ constexpr std::string_view kBirchEnding = "a4/4 f4/4 | e4/4 c#4/4 | d4/2 |";
 constexpr std::string_view kBirchEndingChords = "Dm/2 | A7/2 | Dm/2 |";
 
 Tune Birch() {
-  return Tune{"8.mid", "Во поле берёза стояла", 96, 2, 4, kNylonGuitar, kAcousticBass, false,
+  return Tune{std::string(files::kShippedMusic[0]), "Во поле берёза стояла", 96, 2, 4, kNylonGuitar, kAcousticBass, false,
               {
                   {kBirchIntro, kBirchIntroChords, kFlute},
                   {kBirchVerse, kBirchVerseChords, kFlute},
@@ -60,7 +62,7 @@ constexpr std::string_view kLayersEnding = "e5/4 c5/4 a4/4 f#4/4 | g4/1 |";
 constexpr std::string_view kLayersEndingChords = "C/2 D7/2 | G/1 |";
 
 Tune Layers() {
-  return Tune{"9.mid", "Три слоя", 120, 4, 4, kPiano, kFingerBass, true,
+  return Tune{std::string(files::kShippedMusic[1]), "Три слоя", 120, 4, 4, kPiano, kFingerBass, true,
               {
                   {kLayersIntro, kLayersIntroChords, kClarinet},
                   {kLayersA, kLayersAChords, kClarinet},

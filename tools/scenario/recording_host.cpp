@@ -1,59 +1,45 @@
 // Recording host: outside effects as text.
 #include "recording_host.h"
 
+#include "engine/board_geometry.h"
 #include "engine/file_error.h"
-#include "engine/tables.h"
 
 namespace trimbol {
 
-RecordingHost::RecordingHost(const GameState* state) : state_(state) {
-  // The captions of the window's layout.
-  for (auto item : ScoreItems) captions_.emplace(item, "0");
-  for (const auto& items : AutoModeItems) {
-    for (int i = 0; i < 3; ++i) captions_.emplace(items[i], i == 0 ? "+Выкл" : AutoModeWords[i]);
-  }
-  for (const auto& items : IntelligenceItems) {
-    for (int i = 0; i < 3; ++i) captions_.emplace(items[i], i == 0 ? "+Нет" : IntelligenceWords[i]);
-  }
-}
-
-void RecordingHost::DrawBoard(const Board& board) {
-  lastDrawn_ = board;
+void RecordingHost::ShowBoard(const Board& board) {
+  lastShown_ = board;
   events_.emplace_back("draw");
 }
 
-void RecordingHost::DrawFrame(const std::string& file, int x, int y) {
-  events_.push_back("frame " + file + " " + std::to_string(x) + " " + std::to_string(y));
-  if (missing_.count(file)) throw FileError(file, "Cannot open file " + file);
+void RecordingHost::ShowAnimationFrame(std::string_view file, Cell cell) {
+  const geometry::Point at = geometry::CellOrigin(cell);
+  events_.push_back("frame " + std::string(file) + " " + std::to_string(at.x) + " " + std::to_string(at.y));
+  ThrowIfMissing(file, "Cannot open file ");
 }
 
-void RecordingHost::Play(const char* player, const std::string& file) {
-  events_.push_back(player + (" " + file));
-  if (missing_.count(file)) throw FileError(file, "Couldn't open " + file);
+void RecordingHost::PlaySound(SoundPlayer player, std::string_view file) {
+  static constexpr const char* kNames[] = {"music ", "effect ", "result "};
+  events_.push_back(kNames[static_cast<int>(player)] + std::string(file));
+  ThrowIfMissing(file, "Couldn't open ");
 }
 
-void RecordingHost::ShowMessage(const std::string& text) { events_.push_back("message " + text); }
+void RecordingHost::ThrowIfMissing(std::string_view file, const char* failure) const {
+  if (missing_.contains(file)) throw FileError(std::string(file), failure + std::string(file));
+}
 
-void RecordingHost::StartTimer(TimerId timer) {
+void RecordingHost::AnnounceResult(std::string_view message) { events_.push_back("message " + std::string(message)); }
+
+void RecordingHost::StartTimer(GameTimer timer) {
   timers_[Slot(timer)] = true;
-  if (timer == TimerId::Status) events_.emplace_back("timer1 start");
-  if (timer == TimerId::Animation) {
-    events_.push_back("anim " + std::to_string(state_ ? state_->AnimatedPiece : 0));
+  if (timer == GameTimer::kStatus) events_.emplace_back("timer1 start");
+  if (timer == GameTimer::kAnimation) {
+    events_.push_back("anim " + std::to_string(state_ ? state_->animatedPiece : 0));
   }
 }
 
-void RecordingHost::StopTimer(TimerId timer) {
+void RecordingHost::StopTimer(GameTimer timer) {
   timers_[Slot(timer)] = false;
-  if (timer == TimerId::Status) events_.emplace_back("timer1 stop");
-}
-
-void RecordingHost::SetCaption(std::string_view item, std::string_view caption) {
-  captions_[std::string(item)] = caption;
-}
-
-std::string RecordingHost::Caption(const std::string& item) const {
-  auto it = captions_.find(item);
-  return it == captions_.end() ? std::string() : it->second;
+  if (timer == GameTimer::kStatus) events_.emplace_back("timer1 stop");
 }
 
 void RecordingHost::ReportError(const std::exception& error) {

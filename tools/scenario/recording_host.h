@@ -1,36 +1,37 @@
-// A host that does what the window would do on paper: it records every
-// outside effect as a line of text and keeps the timers, the status line and
-// the captions. Files named "missing" fail to open on any player.
+// A host that does what the window would do, on paper: it records every
+// outside effect as a line of text and keeps what the window would show
+// (the timers, the status line, the scores and the choices marked in the
+// menu). Files named "missing" fail to open, on any player.
 #pragma once
 
 #include <array>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/game_state.h"
 #include "engine/host.h"
+#include "engine/texts.h"
 
 namespace trimbol {
 
 class RecordingHost : public Host {
  public:
-  // state is read to name the piece of each animation that starts.
-  explicit RecordingHost(const GameState* state = nullptr);
+  // `state` is read to name the piece of each animation that starts.
+  explicit RecordingHost(const GameState* state = nullptr) : state_(state) {}
   void Watch(const GameState* state) { state_ = state; }
 
-  void DrawBoard(const Board& board) override;
-  void DrawFrame(const std::string& file, int x, int y) override;
-  void PlayMusic(const std::string& file) override { Play("music", file); }
-  void PlayEffect(const std::string& file) override { Play("effect", file); }
-  void PlayResultSound(const std::string& file) override { Play("result", file); }
-  void ShowMessage(const std::string& text) override;
-  void StartTimer(TimerId timer) override;
-  void StopTimer(TimerId timer) override;
-  bool TimerActive(TimerId timer) const override { return timers_[Slot(timer)]; }
-  void SetStatusText(std::string_view text) override { status_ = text; }
-  void SetCaption(std::string_view item, std::string_view caption) override;
+  void ShowBoard(const Board& board) override;
+  void ShowAnimationFrame(std::string_view file, Cell cell) override;
+  void PlaySound(SoundPlayer player, std::string_view file) override;
+  void AnnounceResult(std::string_view message) override;
+  void StartTimer(GameTimer timer) override;
+  void StopTimer(GameTimer timer) override;
+  bool IsTimerRunning(GameTimer timer) const override { return timers_[Slot(timer)]; }
+  void ShowStatus(std::string_view text) override { status_ = text; }
+  void ShowScore(int side, int wins) override { scores_[side - 1] = std::to_string(wins); }
+  void ShowAutoMode(int side, int mode) override { autoModes_[side - 1] = mode; }
+  void ShowIntelligence(int side, int level) override { intelligence_[side - 1] = level; }
   void ReportError(const std::exception& error) override;
 
   void SetMissing(const std::string& file) { missing_.insert(file); }
@@ -38,20 +39,25 @@ class RecordingHost : public Host {
   std::vector<std::string>& events() { return events_; }
   const std::vector<std::string>& events() const { return events_; }
   const std::string& status() const { return status_; }
-  std::string Caption(const std::string& item) const;
-  const Board& lastDrawn() const { return lastDrawn_; }
+  const std::array<std::string, kSides>& scores() const { return scores_; }
+  // The marked choice of each side, as the menu shows it.
+  const std::array<int, kSides>& shownAutoModes() const { return autoModes_; }
+  const std::array<int, kSides>& shownIntelligence() const { return intelligence_; }
+  const Board& lastShown() const { return lastShown_; }
 
  private:
-  static int Slot(TimerId timer) { return static_cast<int>(timer); }
-  void Play(const char* player, const std::string& file);
+  static int Slot(GameTimer timer) { return static_cast<int>(timer); }
+  void ThrowIfMissing(std::string_view file, const char* failure) const;
 
   const GameState* state_;
   std::vector<std::string> events_;
-  std::array<bool, 3> timers_{true, false, false};  // Timer1 runs from start-up
-  std::string status_ = "Строка состояния";
-  std::map<std::string, std::string, std::less<>> captions_;
-  std::set<std::string> missing_;
-  Board lastDrawn_{};
+  std::array<bool, 3> timers_{true, false, false};  // the status timer runs from start-up
+  std::string status_{texts::kStatusBeforeFirstGame};
+  std::array<std::string, kSides> scores_{"0", "0", "0", "0"};
+  std::array<int, kSides> autoModes_{};
+  std::array<int, kSides> intelligence_{};
+  std::set<std::string, std::less<>> missing_;
+  Board lastShown_{};
 };
 
 }  // namespace trimbol

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "engine/file_error.h"
-#include "engine/tables.h"
 
 namespace trimbol {
 
@@ -76,8 +75,10 @@ class LineReader {
   std::uint64_t number_;
 };
 
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
       case '"': out += "\\\""; break;
@@ -94,8 +95,10 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
     }
   }
-  out += '"';
+  return out + '"';
 }
+
+namespace {
 
 template <typename Range>
 void AppendIntArray(std::string& out, const Range& values) {
@@ -116,7 +119,7 @@ void AppendStringArray(std::string& out, const Range& values) {
   for (const auto& value : values) {
     if (!first) out += ',';
     first = false;
-    AppendJsonString(out, value);
+    out += JsonString(value);
   }
   out += ']';
 }
@@ -140,9 +143,9 @@ void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
   const std::string_view action = words[0];
   Game& g = game_;
 
-  auto tick = [&](TimerId timer, void (Game::*handler)()) {
+  auto tick = [&](GameTimer timer, void (Game::*handler)()) {
     in.Expect(0);
-    if (host_.TimerActive(timer)) Dispatch([&] { (g.*handler)(); });
+    if (host_.IsTimerRunning(timer)) Dispatch([&] { (g.*handler)(); });
   };
   auto simple = [&](void (Game::*handler)()) {
     in.Expect(0);
@@ -160,27 +163,27 @@ void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
   };
 
   if (action == "newgame") {
-    simple(&Game::NewGameCommand);
+    simple(&Game::StartNewGame);
   } else if (action == "move") {
     in.Expect(2);
     const int x = in.Int(1, INT32_MIN, INT32_MAX), y = in.Int(2, INT32_MIN, INT32_MAX);
-    Dispatch([&] { g.FormMouseMove(x, y); });
+    Dispatch([&] { g.PointerMoved(x, y); });
   } else if (action == "click") {
-    simple(&Game::FormClick);
+    simple(&Game::Clicked);
   } else if (action == "tick1") {
-    tick(TimerId::Status, &Game::Timer1Timer);
+    tick(GameTimer::kStatus, &Game::StatusTick);
   } else if (action == "tick2") {
-    tick(TimerId::Redraw, &Game::Timer2Timer);
+    tick(GameTimer::kRedraw, &Game::RedrawTick);
   } else if (action == "tick3") {
-    tick(TimerId::Animation, &Game::Timer3Timer);
+    tick(GameTimer::kAnimation, &Game::AnimationTick);
   } else if (action == "menu") {
-    simple(&Game::PopupMenu1Popup);
+    simple(&Game::MenuOpening);
   } else if (action == "auto") {
     sideSetting(&Game::SetAutoMode);
   } else if (action == "intel") {
     sideSetting(&Game::SetIntelligence);
   } else if (action == "fullauto") {
-    simple(&Game::FullAuto);
+    simple(&Game::FullAutomation);
   } else if (action == "preset1") {
     simple(&Game::PresetOnePlayer);
   } else if (action == "preset2") {
@@ -194,9 +197,9 @@ void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
   } else if (action == "players") {
     setting(&Game::SetPlayerCount, 2, 4);
   } else if (action == "checkbox") {
-    simple(&Game::CheckBox1Click);
+    simple(&Game::ToggleConstantRedraw);
   } else if (action == "key") {
-    setting(&Game::FormKeyDown, 0, 65535);  // key codes are 16-bit
+    setting(&Game::KeyPressed, 0, 65535);  // key codes are 16-bit
   } else if (action == "missing") {
     in.Expect(1);
     host_.SetMissing(std::string(words[1]));
@@ -209,36 +212,34 @@ std::string Scenario::Json() const {
   const GameState& s = game_.state();
   std::string out = "{\"board\":";
   AppendIntArray(out, s.board);
-  out += ",\"current\":" + std::to_string(s.CurrentPlayer);
-  out += ",\"players\":" + std::to_string(s.PlayerCount);
+  out += ",\"current\":" + std::to_string(s.currentPlayer);
+  out += ",\"players\":" + std::to_string(s.playerCount);
   out += ",\"wins\":";
-  AppendIntArray(out, s.WinCount);
-  out += ",\"ended\":" + std::to_string(s.GameEndedFlag);
-  out += ",\"sound\":" + std::to_string(s.SoundOn);
-  out += ",\"autostart\":" + std::to_string(s.AutoStartOn);
-  out += ",\"animation\":" + std::to_string(s.AnimationOn);
+  AppendIntArray(out, s.winCount);
+  out += ",\"ended\":" + std::to_string(s.gameEnded);
+  out += ",\"sound\":" + std::to_string(s.soundOn);
+  out += ",\"autostart\":" + std::to_string(s.autoStartOn);
+  out += ",\"animation\":" + std::to_string(s.animationOn);
   out += ",\"automode\":";
-  AppendIntArray(out, s.AutoMode);
+  AppendIntArray(out, s.autoMode);
   out += ",\"intelligence\":";
-  AppendIntArray(out, s.Intelligence);
+  AppendIntArray(out, s.intelligence);
   out += ",\"hover\":";
-  AppendIntArray(out, std::array{s.HoverLayer, s.HoverColumn, s.HoverRow});
+  AppendIntArray(out, std::array{s.hover.layer, s.hover.column, s.hover.row});
   out += ",\"clicked\":";
-  AppendIntArray(out, std::array{s.ClickedLayer, s.ClickedColumn, s.ClickedRow});
-  out += ",\"last_y\":" + std::to_string(s.LastMouseY);
-  out += ",\"random_state\":" + std::to_string(s.RandomState);
+  AppendIntArray(out, std::array{s.clicked.layer, s.clicked.column, s.clicked.row});
+  out += ",\"last_y\":" + std::to_string(s.lastPointerY);
+  out += ",\"random_state\":" + std::to_string(s.randomState);
   auto flag = [](bool on) { return on ? "true" : "false"; };
-  out += std::string(",\"timer1\":") + flag(host_.TimerActive(TimerId::Status));
-  out += std::string(",\"timer2\":") + flag(host_.TimerActive(TimerId::Redraw));
-  out += std::string(",\"timer3\":") + flag(host_.TimerActive(TimerId::Animation));
-  out += ",\"animation_frame\":" + std::to_string(s.AnimationFrame);
-  out += ",\"animated_piece\":" + std::to_string(s.AnimatedPiece);
+  out += std::string(",\"timer1\":") + flag(host_.IsTimerRunning(GameTimer::kStatus));
+  out += std::string(",\"timer2\":") + flag(host_.IsTimerRunning(GameTimer::kRedraw));
+  out += std::string(",\"timer3\":") + flag(host_.IsTimerRunning(GameTimer::kAnimation));
+  out += ",\"animation_frame\":" + std::to_string(s.animationFrame);
+  out += ",\"animated_piece\":" + std::to_string(s.animatedPiece);
   out += ",\"status\":";
-  AppendJsonString(out, host_.status());
+  out += JsonString(host_.status());
   out += ",\"scores\":";
-  std::array<std::string, 4> scores;
-  for (int i = 0; i < 4; ++i) scores[i] = host_.Caption(std::string(ScoreItems[i]));
-  AppendStringArray(out, scores);
+  AppendStringArray(out, host_.scores());
   out += ",\"events\":";
   AppendStringArray(out, host_.events());
   out += "}";

@@ -46,6 +46,9 @@ class Scenario {
   Game game_;
 };
 
+// `text` as a JSON string, quotes included; UTF-8 passes unchanged.
+std::string JsonString(std::string_view text);
+
 // Reads all lines from in, prints the JSON to out; on a bad line or a read
 // error prints the message to err and returns 2, otherwise returns 0.
 int RunScenario(std::istream& in, std::ostream& out, std::ostream& err);

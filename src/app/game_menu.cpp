@@ -1,0 +1,169 @@
+// The menu table, the building of the menu from it, and the caption scheme.
+#include "game_menu.h"
+
+#include <array>
+#include <stdexcept>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QWidget>
+
+#include "engine/game.h"
+#include "error_display.h"
+
+namespace trimbol::app {
+namespace {
+
+// Each side's items, by side 1..4.
+struct SideItems {
+  const char* caption;
+  const char* scoreMenu;
+  const char* score;
+  const char* autoModeMenu;
+  std::array<const char*, 3> autoModes;  // a person, half, the computer
+  const char* strengthMenu;
+  std::array<const char*, 3> strengths;  // none, weak, strong
+};
+constexpr SideItems kSides[] = {
+    {"Крестики", "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61"}},
+    {"Нолики", "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64"}},
+    {"Закорюки", "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67"}},
+    {"Спиральки", "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70"}},
+};
+
+constexpr std::array<const char*, 3> kAutoModeWords = {"Выкл", "Полу", "Вкл"};
+// The word for none is spelled with a Latin H and e when the menu rewrites
+// it; the layout's own caption, which marks the launch value, is all Cyrillic.
+constexpr std::array<const char*, 3> kStrengthWords = {"Heт", "Слабо", "Сильно"};
+constexpr const char* kLayoutNone = "+Нет";
+
+QString Marked(const char* word, bool chosen) {
+  return chosen ? QStringLiteral("+") + QString::fromUtf8(word) : QString::fromUtf8(word);
+}
+
+}  // namespace
+
+std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
+  std::vector<MenuRow> rows = {
+      {0, "N39", "Игра"},
+      {1, "N1", "Новая игра", Qt::Key_F2, [&game] { game.StartNewGame(); }},
+      {1, "N43", "Счет:"},
+  };
+  for (const SideItems& side : kSides) {
+    rows.push_back({2, side.scoreMenu, side.caption});
+    rows.push_back({3, side.score, "0"});
+  }
+  rows.insert(rows.end(), {
+      {0, "N3", "-"},
+      {0, "N4", "Настройки"},
+      {1, "N77", "Полн.Авт", {}, [&game] { game.FullAutomation(); }},
+      {1, "N18", "Автомат"},
+  });
+  // The layout marks the launch values: a person at no strength.
+  for (int s = 1; s <= 4; ++s) {
+    rows.push_back({2, kSides[s - 1].autoModeMenu, kSides[s - 1].caption});
+    for (int mode = 0; mode < 3; ++mode) {
+      rows.push_back({3, kSides[s - 1].autoModes[mode], mode == 0 ? "+Выкл" : kAutoModeWords[mode], {},
+                      [&game, s, mode] { game.SetAutoMode(s, mode); }});
+    }
+  }
+  rows.push_back({1, "N54", "Интеллект"});
+  for (int s = 1; s <= 4; ++s) {
+    rows.push_back({2, kSides[s - 1].strengthMenu, kSides[s - 1].caption});
+    for (int level = 0; level < 3; ++level) {
+      rows.push_back({3, kSides[s - 1].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
+                      [&game, s, level] { game.SetIntelligence(s, level); }});
+    }
+  }
+  rows.insert(rows.end(), {
+      {1, "N17", "-"},
+      {1, "N5", "Звук"},
+      {2, "N6", "Вкл", Qt::CTRL | Qt::Key_S, [&game] { game.SetSound(1); }},
+      {2, "N7", "Выкл", Qt::CTRL | Qt::Key_D, [&game] { game.SetSound(0); }},
+      {1, "N71", "-"},
+      {1, "N51", "Автоначало"},
+      {2, "N52", "Вкл", {}, [&game] { game.SetAutoStart(1); }},
+      {2, "N53", "Выкл", {}, [&game] { game.SetAutoStart(0); }},
+      {1, "N48", "Анимация"},
+      {2, "N49", "Вкл", {}, [&game] { game.SetAnimation(1); }},
+      {2, "N50", "Выкл", {}, [&game] { game.SetAnimation(0); }},
+      {1, "N72", "-"},
+      {1, "N73", "Игроки"},
+      {2, "N410", "4", {}, [&game] { game.SetPlayerCount(4); }},
+      {2, "N310", "3", {}, [&game] { game.SetPlayerCount(3); }},
+      {2, "N210", "2", {}, [&game] { game.SetPlayerCount(2); }},
+      // Diagonal lines never win; the two items have nothing to switch.
+      {1, "N74", "Диаг.выиг"},
+      {2, "N75", "Вкл"},
+      {2, "N76", "Выкл"},
+      {0, "N40", "Помощь"},
+      {1, "N41", "Инструкции", Qt::Key_F1, window.showInstructions},
+      {1, "N42", "О программе...", Qt::SHIFT | Qt::Key_F1, window.showAbout},
+      {0, "N38", "-"},
+      {0, "N2", "Выход", {}, window.quit},
+  });
+  return rows;
+}
+
+GameMenu::GameMenu(QWidget& window, ErrorDisplay& errors)
+    : window_(window), errors_(errors), root_(new QMenu(&window)) {
+  root_->setObjectName(QStringLiteral("PopupMenu1"));
+  // Menus use the platform's menu font, not the window's.
+  root_->setFont(QApplication::font("QMenu"));
+}
+
+void GameMenu::Build(const std::vector<MenuRow>& rows) {
+  QMenu* parents[4] = {root_, nullptr, nullptr, nullptr};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MenuRow& row = rows[i];
+    QMenu* parent = parents[row.depth];
+    const QString caption = QString::fromUtf8(row.caption);
+    QAction* action = nullptr;
+    if (i + 1 < rows.size() && rows[i + 1].depth > row.depth) {
+      QMenu* submenu = parent->addMenu(caption);
+      parents[row.depth + 1] = submenu;
+      action = submenu->menuAction();
+    } else if (caption == QLatin1String("-")) {
+      action = parent->addSeparator();
+    } else {
+      action = parent->addAction(caption);
+    }
+    action->setObjectName(QString::fromLatin1(row.name));
+    if (row.shortcut.key() != Qt::Key_unknown) {
+      action->setShortcut(QKeySequence(row.shortcut));
+      action->setShortcutContext(Qt::WindowShortcut);
+      window_.addAction(action);
+    }
+    if (row.action) {
+      QObject::connect(action, &QAction::triggered, &window_, [this, run = row.action] { errors_.Run(run); });
+    }
+    items_.emplace(row.name, action);
+  }
+}
+
+QAction* GameMenu::Item(std::string_view name) const {
+  const auto found = items_.find(name);
+  return found == items_.end() ? nullptr : found->second;
+}
+
+void GameMenu::SetCaption(std::string_view item, const QString& caption) {
+  QAction* action = Item(item);
+  if (action == nullptr) throw std::logic_error("no menu item " + std::string(item));
+  // The scores are written ten times a second; an unchanged caption must
+  // cost no repaint.
+  if (action->text() != caption) action->setText(caption);
+}
+
+void GameMenu::ShowAutoMode(int side, int mode) {
+  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].autoModes[i], Marked(kAutoModeWords[i], i == mode));
+}
+
+void GameMenu::ShowIntelligence(int side, int level) {
+  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].strengths[i], Marked(kStrengthWords[i], i == level));
+}
+
+void GameMenu::ShowScore(int side, int wins) { SetCaption(kSides[side - 1].score, QString::number(wins)); }
+
+}  // namespace trimbol::app
