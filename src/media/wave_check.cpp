@@ -142,10 +142,14 @@ SoundCheck CheckWave(SDL_RWops* data) {
     }
     // The reader takes the first 16 bytes of a format (40 of a long one) and
     // the whole of a loop or tag chunk; what the file does not hold makes it
-    // fail cleanly.
-    const std::uint32_t wanted = type != Tag("fmt ") ? length : length >= 40 ? 40 : 16;
-    const bool known = type == Tag("fmt ") || type == Tag("smpl") || type == Tag("LIST") || type == Tag("id3 ");
-    if (!known || body + wanted > size) continue;
+    // fail cleanly. (The ADPCM fields for the playing time follow the first 16.)
+    const bool isFormat = type == Tag("fmt ");
+    const std::uint32_t needed = !isFormat ? length : length >= 40 ? 40 : 16;
+    const bool known = isFormat || type == Tag("smpl") || type == Tag("LIST") || type == Tag("id3 ");
+    if (!known || body + needed > size) continue;
+    const auto held = static_cast<std::uint32_t>(std::min<Sint64>(size - body, 40));
+    const std::uint32_t wanted = isFormat ? std::min<std::uint32_t>({std::max<std::uint32_t>(length, 16), 40, held})
+                                          : needed;
     if (type == Tag("id3 ")) {  // an ID3v2 tag, read as from an MP3 file
       std::array<unsigned char, 10> head{};
       const std::size_t got = ReadAt(data, body, std::span(head).first(std::min<std::size_t>(length, head.size())));
@@ -159,7 +163,7 @@ SoundCheck CheckWave(SDL_RWops* data) {
 
     std::vector<unsigned char> chunk(wanted);
     ReadAt(data, body, chunk);
-    if (type == Tag("fmt ")) {
+    if (isFormat) {
       if (length < 16) continue;  // the reader says so itself
       format = ReadFormat(chunk);
       haveFormat = true;
@@ -197,8 +201,9 @@ SoundCheck CheckWave(SDL_RWops* data) {
       }
     }
   }
-  const Sint64 held = std::min(dataEnd, size) - dataStart;
-  check.seconds = PlayingSeconds(format, static_cast<std::uint64_t>(std::max<Sint64>(held, 0)));
+  // Timed by the samples the file claims, which a player that decodes the
+  // sound whole sets memory aside for, even when the file holds fewer.
+  check.seconds = PlayingSeconds(format, static_cast<std::uint64_t>(dataEnd - dataStart));
   return check;
 }
 

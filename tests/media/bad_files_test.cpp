@@ -249,8 +249,12 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
   const std::string hour = folder.Write(
       "hour.mid", FromHex("4d546864000000060001000100014d54726b0000001400ff51030f424000903c019c10803c0000ff2f00"));
   const std::string slow = folder.Write("one-hertz.wav", SmallWave(1, 100));  // 100 s of 100 samples
+  // A few samples that claim three gigabytes, which the decoder would set aside.
+  Bytes claims = SmallWave(8000, 100);
+  for (int i = 0; i < 4; ++i) claims[40 + i] = static_cast<unsigned char>(0xC9000400u >> (8 * i));
+  const std::string claiming = folder.Write("claims-more.wav", claims);
   const std::string long_mp3 = folder.WriteMp3("long.mp3", 21, 8);
-  for (const std::string& file : {hour, slow, long_mp3}) {
+  for (const std::string& file : {hour, slow, claiming, long_mp3}) {
     for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
         players.Play(player, file);
