@@ -26,11 +26,12 @@ MediaPlayers& Players() {
 
 void Play(const std::string& file) { Players().Play(kPlayer, file); }
 
-// A tenth of a second of silence, 8-bit mono: enough to open the output.
+// A tenth of a second of silence, 8-bit mono at 8000 Hz: enough to open the
+// output. Lengths little-endian: 836 bytes after the RIFF header, 800 of data.
 std::string WriteSilence() {
-  std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 36 + 800 % 256, 36 + 800 / 256, 0, 0, 'W', 'A', 'V', 'E',
+  std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 0x44, 0x03, 0, 0, 'W', 'A', 'V', 'E',
                                     'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0,
-                                    0x40, 0x1F, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', 800 % 256, 800 / 256, 0, 0};
+                                    0x40, 0x1F, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', 0x20, 0x03, 0, 0};
   wave.resize(wave.size() + 800, 0x80);
   return Scratch().Write("silence.wav", wave.data(), wave.size());
 }
