@@ -54,6 +54,8 @@ void MediaPlayers::Play(SoundPlayer player, const std::string& file) {
   (*output_)[player].Play(file);
 }
 
+void MediaPlayers::Close(SoundPlayer player) { (*output_)[player].Close(); }
+
 bool MediaPlayers::ReleaseWhenIdle() {
   Output& o = *output_;
   if (!o.output.IsOpen()) return false;

@@ -39,6 +39,8 @@ class MediaPlayers final : public SoundSystem {
   // cannot be opened throws trimbol::FileError naming it; the player is then
   // left with nothing open. WAV, MP3 and MIDI files play on all three.
   void Play(SoundPlayer player, const std::string& file) override;
+  // Closes what the player has open, which stops it.
+  void Close(SoundPlayer player);
 
   // Closes the output when no player has had anything playing for
   // kIdleRelease. Returns whether it is still open, and so wants asking again.
