@@ -2,6 +2,8 @@
 // output is let go.
 #include "media/media_players.h"
 
+#include <SDL.h>
+
 #include <array>
 #include <atomic>
 #include <stdexcept>
@@ -46,6 +48,9 @@ MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> 
 
 MediaPlayers::~MediaPlayers() {
   output_.reset();
+  // SDL keeps a little state (its hints) until it is told to quit; the
+  // players are its only user, and the sound module may be unloaded next.
+  SDL_Quit();
   one_exists = false;
 }
 
