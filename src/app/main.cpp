@@ -1,5 +1,5 @@
 // The program entry: the command line, the application object with its
-// names, the main window and the hidden help dialog, then the event loop.
+// names, the main window, then the event loop.
 #include <exception>
 #include <optional>
 
@@ -8,7 +8,6 @@
 #include "application_identity.h"
 #include "command_line.h"
 #include "error_display.h"
-#include "help_dialog.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "sound_module.h"
@@ -22,8 +21,6 @@ int main(int argc, char* argv[]) {
   startupErrors.Run([&] {
     trimbol::app::SoundModule sounds(trimbol::app::SoundModule::InstalledPath());
     trimbol::app::MainWindow window(sounds, &boxes);
-    trimbol::app::HelpDialog help;
-    window.AttachHelpDialog(help);
     window.show();
     QApplication::exec();
   });

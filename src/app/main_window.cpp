@@ -2,11 +2,12 @@
 // to the game.
 #include "main_window.h"
 
-#include <stdexcept>
+#include <algorithm>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,13 +32,33 @@ constexpr QColor kMaroon(128, 0, 0);
 constexpr QSize kOuterSize(640, 257);
 constexpr int kTickInterval = 100;
 
-// The layout's "MS Sans Serif" at the given character height, or the
-// closest sans face this system has.
+// The first of the layout's "MS Sans Serif" and its look-alikes that this
+// system has, or none. Picked once from the installed families: handing Qt
+// the whole list makes it ask fontconfig about each missing name, which
+// costs more of the start-up than all the window's controls.
+const QString& SansFamily() {
+  static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
+    auto isInstalled = [&installed](QLatin1String name) {
+      // Families made by several foundries are listed as "Name [foundry]".
+      return std::any_of(installed.begin(), installed.end(), [name](const QString& family) {
+        return family.compare(name, Qt::CaseInsensitive) == 0 ||
+               (family.startsWith(name, Qt::CaseInsensitive) && family.mid(name.size()).startsWith(u" ["));
+      });
+    };
+    for (const char* name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
+                             "Nimbus Sans", "DejaVu Sans"}) {
+      if (isInstalled(QLatin1String(name))) return QString::fromLatin1(name);
+    }
+    return QString();
+  }();
+  return family;
+}
+
+// That face at the given character height; the system's sans face without it.
 QFont SansFont(int pixelHeight) {
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+  if (!SansFamily().isEmpty()) font.setFamily(SansFamily());
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixelHeight);
   return font;
@@ -164,7 +185,8 @@ void MainWindow::OpenMenu(const QPoint& globalPos) {
 }
 
 void MainWindow::ShowHelp(const char* caption, const char* text) {
-  if (helpDialog_ == nullptr) throw std::logic_error("The help dialog is missing");
+  // Made on first use: few games ever open it, and every start would pay.
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialog>();
   helpDialog_->ShowText(QString::fromUtf8(caption), QString::fromUtf8(text));
 }
 
@@ -237,9 +259,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!fitted_) {
     fitted_ = true;
     QTimer::singleShot(0, this, &MainWindow::FitOuterSize);
-    // The icon is drawn at eight sizes; that can wait until the window is
-    // on the screen.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(pictures::AppIcon()); });
+    // Drawing the icon can wait until the window is on the screen.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(pictures::WindowIcon()); });
   }
 }
 

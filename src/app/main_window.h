@@ -37,8 +37,8 @@ class MainWindow : public QWidget {
   explicit MainWindow(media::SoundSystem& media, MessageBoxes* boxes = nullptr);
   ~MainWindow() override;
 
-  // The help dialog is made after the window; the help items show it.
-  void AttachHelpDialog(HelpDialog& dialog) { helpDialog_ = &dialog; }
+  // The help dialog, made when a help item is first chosen (none before).
+  HelpDialog* helpDialog() const { return helpDialog_.get(); }
 
   Game& game() { return *game_; }
   BoardSurface& surface() { return surface_; }
@@ -89,7 +89,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<GameMenu> menu_;
   std::unique_ptr<WindowHost> host_;
   std::unique_ptr<Game> game_;
-  HelpDialog* helpDialog_ = nullptr;
+  std::unique_ptr<HelpDialog> helpDialog_;
   bool leftPressed_ = false;  // a left press on the client area awaits its release
   bool fitted_ = false;
 };

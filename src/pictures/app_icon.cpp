@@ -78,9 +78,9 @@ QImage AppIconImage(int size) {
   return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QIcon AppIcon() {
+QIcon WindowIcon() {
   QIcon icon;
-  for (int size : kAppIconSizes) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
+  for (int size : kWindowIconSizes) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
   return icon;
 }
 

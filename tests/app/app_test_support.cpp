@@ -19,15 +19,12 @@ void WindowTest::SetUp() {
   previousFolder_ = QDir::currentPath();
   QDir::setCurrent(folder_.path());
   window_ = std::make_unique<MainWindow>(Media(), &boxes_);
-  dialog_ = std::make_unique<HelpDialog>();
-  window_->AttachHelpDialog(*dialog_);
   window_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void WindowTest::TearDown() {
   window_.reset();
-  dialog_.reset();
   QDir::setCurrent(previousFolder_);
 }
 

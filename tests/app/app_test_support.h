@@ -77,10 +77,10 @@ class WindowTest : public ::testing::Test {
   // What the window shows, as an image of device pixels.
   QImage Shown();
   QString WorkFile(const QString& name) const { return folder_.filePath(name); }
+  HelpDialog* Dialog() const { return window_->helpDialog(); }
 
   RecordingBoxes boxes_;
   std::unique_ptr<MainWindow> window_;
-  std::unique_ptr<HelpDialog> dialog_;
 
  private:
   QTemporaryDir folder_;

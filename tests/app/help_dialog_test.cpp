@@ -16,14 +16,15 @@ using Help = WindowTest;
 TEST_F(Help, ShowsEachTextWholeCentredAndClosesByEscOrEnter) {
   struct Shown { QString caption, text; QRect frame; bool scrolls; };
   QList<Shown> shown;
+  EXPECT_EQ(Dialog(), nullptr) << "made at start-up, which every start pays for";
   // While the box is open: record it, type into it, and close it.
   auto closeWith = [&](Qt::Key key) {
     QTimer::singleShot(0, [&, key] {
-      QTextEdit* box = dialog_->textBox();
-      shown.append({dialog_->windowTitle(), box->toPlainText(), dialog_->frameGeometry(),
+      QTextEdit* box = Dialog()->textBox();
+      shown.append({Dialog()->windowTitle(), box->toPlainText(), Dialog()->frameGeometry(),
                     box->verticalScrollBar()->isVisible()});
       box->insertPlainText("typed");
-      QTest::keyClick(dialog_.get(), key);
+      QTest::keyClick(Dialog(), key);
     });
   };
   closeWith(Qt::Key_Escape);
@@ -45,9 +46,9 @@ TEST_F(Help, ShowsEachTextWholeCentredAndClosesByEscOrEnter) {
     EXPECT_EQ(shown[i].text.count('\n'), 10);
     EXPECT_TRUE(shown[i].scrolls) << "the instructions run past the bottom";
   }
-  EXPECT_EQ(shown[0].frame.center(), dialog_->screen()->geometry().center());
-  EXPECT_FALSE(dialog_->isVisible());
-  EXPECT_EQ(dialog_->size(), QSize(313, 214));
+  EXPECT_EQ(shown[0].frame.center(), Dialog()->screen()->geometry().center());
+  EXPECT_FALSE(Dialog()->isVisible());
+  EXPECT_EQ(Dialog()->size(), QSize(313, 214));
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ TEST_F(Menu, ShortcutsWorkFromEveryControlWithoutOpeningTheMenu) {
   QStringList captions;
   auto closeDialog = [&] {
     QTimer::singleShot(0, [&] {
-      captions << dialog_->windowTitle();
-      dialog_->reject();
+      captions << Dialog()->windowTitle();
+      Dialog()->reject();
     });
   };
   closeDialog();

@@ -54,6 +54,21 @@ TEST_F(StartUp, WindowControlsFocusAndTimersAreAsLaidOut) {
   }
 }
 
+TEST_F(StartUp, TheControlsUseTheFaceQtWouldPickForTheLayoutsSansAndItsLookAlikes) {
+  // The face the whole list would resolve to, asked of Qt the slow way.
+  QFont reference;
+  reference.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
+                         "Nimbus Sans", "DejaVu Sans"});
+  reference.setStyleHint(QFont::SansSerif);
+  for (const auto& [name, pixels] : {std::pair{"Edit8", 13}, {"CheckBox1", 11}, {"Button1", 11}, {"Button3", 11}}) {
+    auto* widget = window_->findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    reference.setPixelSize(pixels);
+    EXPECT_EQ(QFontInfo(widget->font()).family(), QFontInfo(reference).family()) << name;
+    EXPECT_EQ(widget->font().pixelSize(), pixels) << name;
+  }
+}
+
 TEST_F(StartUp, BeforeTheFirstGameTheBoardAreaIsBackgroundAndAClickDrawsNothing) {
   QTest::qWait(250);  // the status tick runs
   ClickAt({35, 35});
