@@ -9,7 +9,7 @@
 namespace trimbol::app {
 
 std::string FindDataFile(std::string_view name) {
-  const QString bare = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  const QString bare = QString::fromUtf8(name);
   // A folder or a broken link of that name is passed over, as it could not be played.
   if (QFileInfo(bare).isFile()) return std::string(name);
   for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -114,9 +115,7 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls() {
-  statusLine_ = new QLineEdit(QString::fromUtf8(texts::kStatusBeforeFirstGame.data(),
-                                                static_cast<qsizetype>(texts::kStatusBeforeFirstGame.size())),
-                              this);
+  statusLine_ = new QLineEdit(QString::fromUtf8(texts::kStatusBeforeFirstGame), this);
   statusLine_->setObjectName(QStringLiteral("Edit8"));
   statusLine_->setGeometry(8, 190, 121, 21);
   statusLine_->setFrame(false);
@@ -151,16 +150,15 @@ void MainWindow::BuildControls() {
   // Controls keep the mouse to themselves: a press beside the check box's
   // caption, which the box ignores, is not a click on the window. Their
   // keys and right clicks go through the window's filter.
-  for (QWidget* control : {static_cast<QWidget*>(statusLine_), static_cast<QWidget*>(constantRedraw_),
-                           static_cast<QWidget*>(newGame_), static_cast<QWidget*>(onePlayer_),
-                           static_cast<QWidget*>(twoPlayers_)}) {
+  // The tab order follows the layout, left to right.
+  QWidget* previous = nullptr;
+  for (QWidget* control : std::initializer_list<QWidget*>{statusLine_, constantRedraw_, newGame_, onePlayer_,
+                                                          twoPlayers_}) {
     control->setAttribute(Qt::WA_NoMousePropagation);
     control->installEventFilter(this);
+    if (previous != nullptr) setTabOrder(previous, control);
+    previous = control;
   }
-  setTabOrder(statusLine_, constantRedraw_);
-  setTabOrder(constantRedraw_, newGame_);
-  setTabOrder(newGame_, onePlayer_);
-  setTabOrder(onePlayer_, twoPlayers_);
 
   for (int i = 0; i < 3; ++i) {
     timers_[i] = new QTimer(this);

@@ -16,12 +16,6 @@
 #include "sounds.h"
 
 namespace trimbol::app {
-namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
-
 void WindowHost::ShowBoard(const Board& board) { parts_.board.DrawBoard(board); }
 
 void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
@@ -34,7 +28,7 @@ void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {
-  parts_.boxes.ShowMessage(parts_.boxParent, FromUtf8(message));
+  parts_.boxes.ShowMessage(parts_.boxParent, QString::fromUtf8(message));
 }
 
 void WindowHost::StartTimer(GameTimer timer) {
@@ -46,7 +40,7 @@ void WindowHost::StopTimer(GameTimer timer) { Timer(timer).stop(); }
 bool WindowHost::IsTimerRunning(GameTimer timer) const { return Timer(timer).isActive(); }
 
 void WindowHost::ShowStatus(std::string_view text) {
-  const QString shown = FromUtf8(text);
+  const QString shown = QString::fromUtf8(text);
   if (parts_.statusLine.text() != shown) parts_.statusLine.setText(shown);
 }
 

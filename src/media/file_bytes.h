@@ -20,6 +20,12 @@ constexpr std::uint32_t LittleEndian(const unsigned char* p, int count) {
   return value;
 }
 
+// An ID3v2 size: four bytes of seven bits, high byte first. A set top bit
+// is added in, as SDL_mixer's tag reader adds it.
+constexpr std::uint32_t Synchsafe(const unsigned char* p) {
+  return (std::uint32_t{p[0]} << 21) + (std::uint32_t{p[1]} << 14) + (std::uint32_t{p[2]} << 7) + p[3];
+}
+
 constexpr std::uint32_t BigEndian(const unsigned char* p, int count) {
   std::uint32_t value = 0;
   for (int i = 0; i < count; ++i) value = (value << 8) | p[i];

@@ -58,7 +58,7 @@ bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length) {
   if (head.size() < 10 || std::memcmp(head.data(), "ID3", 3) != 0 || head[3] == 0xFF || head[4] == 0xFF) return false;
   if ((head[6] | head[7] | head[8] | head[9]) & 0x80) return false;
   // The tag, a footer if flagged, and the zero bytes of padding that follow.
-  std::size_t end = 10 + ((std::size_t{head[6]} << 21) | (std::size_t{head[7]} << 14) | (std::size_t{head[8]} << 7) | head[9]);
+  std::size_t end = 10 + std::size_t{Synchsafe(&head[6])};
   if (head[5] & 0x10) end += 10;
   while (end < head.size() && head[end] == 0) ++end;
   return static_cast<Sint64>(end) < length;

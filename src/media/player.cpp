@@ -3,6 +3,8 @@
 // sound starts.
 #include "media/player.h"
 
+#include <string>
+
 #include "media/open_failure.h"
 
 namespace trimbol::media {
@@ -11,7 +13,7 @@ namespace {
 // A sound decoded whole before it starts costs the time and memory of its
 // playing time, and a MIDI file the synthesiser's work for all of it: twenty
 // seconds is far beyond any effect or result sound and still decoded at once.
-constexpr double kLongestDecodedSound = 20;
+constexpr int kLongestDecodedSeconds = 20;
 
 Mix_MusicType MusicType(SoundKind kind) {
   switch (kind) {
@@ -28,8 +30,8 @@ Mix_MusicType MusicType(SoundKind kind) {
 void Player::Play(const std::string& file) {
   Close();
   SoundFile sound = OpenSoundFile(file);
-  if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSound) {
-    throw OpenFailure(file, "the sound plays longer than 20 seconds");
+  if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSeconds) {
+    throw OpenFailure(file, "the sound plays longer than " + std::to_string(kLongestDecodedSeconds) + " seconds");
   }
   // The file is checked first: a missing file fails the same with or
   // without an output.

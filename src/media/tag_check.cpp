@@ -19,10 +19,6 @@ constexpr std::size_t kApeBuffer = 256;     // and for one APE item, plus its en
 constexpr std::uint32_t kApeV1 = 1000, kApeV2 = 2000;
 constexpr std::uint32_t kMostApeItems = 4096;
 
-std::uint32_t Synchsafe(const unsigned char* p) {
-  return (std::uint32_t{p[0]} << 21) + (std::uint32_t{p[1]} << 14) + (std::uint32_t{p[2]} << 7) + p[3];
-}
-
 // One text frame's bytes as the reader decodes them: `valid` bytes read
 // from the file at the start of its buffer, `size` the length it believes.
 bool TextIsSafe(const unsigned char* buffer, std::size_t valid, std::size_t size) {
