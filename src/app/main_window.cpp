@@ -37,6 +37,10 @@ constexpr int kTickInterval = 100;
 // system has, or none. Picked once from the installed families: handing Qt
 // the whole list makes it ask fontconfig about each missing name, which
 // costs more of the start-up than all the window's controls.
+// Debian's URW fonts come twice, as OpenType (a foundry fontconfig leaves
+// unknown, "UKWN") and as Type 1 ("urw"), and Qt keeps whichever it met
+// last. Qt takes a few milliseconds longer to open and read the Type 1 file
+// than the OpenType one, so the OpenType one is named first.
 const QString& SansFamily() {
   static const QString family = [] {
     const QStringList installed = QFontDatabase::families();
@@ -48,7 +52,7 @@ const QString& SansFamily() {
       });
     };
     for (const char* name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
-                             "Nimbus Sans", "DejaVu Sans"}) {
+                             "Nimbus Sans [UKWN]", "Nimbus Sans", "DejaVu Sans"}) {
       if (isInstalled(QLatin1String(name))) return QString::fromLatin1(name);
     }
     return QString();

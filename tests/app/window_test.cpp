@@ -55,7 +55,9 @@ TEST_F(StartUp, WindowControlsFocusAndTimersAreAsLaidOut) {
 }
 
 TEST_F(StartUp, TheControlsUseTheFaceQtWouldPickForTheLayoutsSansAndItsLookAlikes) {
-  // The face the whole list would resolve to, asked of Qt the slow way.
+  // The face the whole list would resolve to, asked of Qt the slow way. The
+  // foundry may differ: the window prefers one file of the same face.
+  auto face = [](const QFont& font) { return QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0); };
   QFont reference;
   reference.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Arimo",
                          "Nimbus Sans", "DejaVu Sans"});
@@ -64,7 +66,7 @@ TEST_F(StartUp, TheControlsUseTheFaceQtWouldPickForTheLayoutsSansAndItsLookAlike
     auto* widget = window_->findChild<QWidget*>(name);
     ASSERT_NE(widget, nullptr) << name;
     reference.setPixelSize(pixels);
-    EXPECT_EQ(QFontInfo(widget->font()).family(), QFontInfo(reference).family()) << name;
+    EXPECT_EQ(face(widget->font()), face(reference)) << name;
     EXPECT_EQ(widget->font().pixelSize(), pixels) << name;
   }
 }
