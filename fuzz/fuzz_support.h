@@ -6,19 +6,18 @@
 #pragma once
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <typeinfo>
 
 #include "engine/file_error.h"
+#include "scratch_folder.h"
 
 namespace trimbol::fuzz {
 
@@ -28,40 +27,7 @@ namespace trimbol::fuzz {
   std::abort();
 }
 
-// A fresh folder under TMPDIR for the target's files, removed at exit.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    path_ = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/trimbol-fuzz-XXXXXX";
-    if (::mkdtemp(path_.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-
-  // Replaces `name` with the bytes and returns its full path.
-  std::string Write(const std::string& name, const std::uint8_t* data, std::size_t size) const {
-    const std::string file = path_ + "/" + name;
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) Fail("cannot create " + file);
-    for (std::size_t done = 0; done < size;) {
-      const ssize_t wrote = ::write(fd, data + done, size - done);
-      if (wrote <= 0) Fail("cannot write " + file);
-      done += static_cast<std::size_t>(wrote);
-    }
-    ::close(fd);
-    return file;
-  }
-
- private:
-  std::string path_;
-};
+using testing::ScratchFolder;
 
 inline const ScratchFolder& Scratch() {
   static const ScratchFolder folder;

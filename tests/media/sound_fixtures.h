@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "media/media_players.h"
+#include "scratch_folder.h"
 
 namespace trimbol {
 inline void PrintTo(SoundPlayer player, std::ostream* out) {
@@ -102,40 +103,19 @@ inline Bytes Chunk(const char* name, const Bytes& body) {
   return bytes;
 }
 
-// A fresh folder under TMPDIR, removed with all it holds.
-class SoundFolder {
+// A scratch folder that also makes the sounds the tests play.
+class SoundFolder : public ::trimbol::testing::ScratchFolder {
  public:
-  SoundFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    path_ = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/media-test-XXXXXX";
-    if (::mkdtemp(path_.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  }
-  ~SoundFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
-  std::string Write(const std::string& name, const Bytes& bytes) const {
-    const std::string file = path_ + "/" + name;
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file);
-    return file;
-  }
   std::string WriteWave(const std::string& name, double seconds) const { return Write(name, WaveBytes(seconds)); }
   std::string WriteMidi(const std::string& name) const { return Write(name, MidiBytes()); }
   std::string WriteMp3(const std::string& name, double seconds, int kbps = 32) const {  // lame: scripts/setup
-    const std::string wave = WriteWave(name + ".wav", seconds), file = path_ + "/" + name;
+    const std::string wave = WriteWave(name + ".wav", seconds), file = path() + "/" + name;
     const std::string command = "lame --quiet -b " + std::to_string(kbps) + " '" + wave + "' '" + file + "'";
     if (std::system(command.c_str()) != 0) {
       throw std::runtime_error("lame could not make " + file);
     }
     return file;
   }
-
- private:
-  std::string path_;
 };
 
 // Listens to what the mixer sends out, so a test can tell a started sound
