@@ -1,13 +1,15 @@
 // Reads the header and every track of a standard MIDI file, and times the
 // tracks with the tempo changes of all of them: the file plays until its
-// last track ends.
+// last track ends, or for ever when it leaves a note sounding.
 #include "media/midi_check.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "media/file_bytes.h"
@@ -17,6 +19,71 @@ namespace {
 
 constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note
 
+constexpr int kDrumChannel = 9;  // its sounds end by themselves, released or not
+
+// Where an event stands in the whole file: its tick, then its track, then
+// its place in the track.
+struct When {
+  std::uint64_t tick = 0;
+  std::uint32_t track = 0;
+  std::uint32_t index = 0;
+  auto operator<=>(const When&) const = default;
+};
+
+// What the notes of every channel were last told, across all tracks. The
+// synthesiser renders a decoded sound until its last voice falls silent, and
+// a sustaining instrument whose note is never released sounds for ever.
+class NoteStates {
+ public:
+  void Event(std::uint8_t status, std::uint8_t data1, std::uint8_t data2, const When& when) {
+    const int channel = status & 0x0F;
+    Channel& c = channels_[channel];
+    switch (status & 0xF0) {
+      case 0x90:
+        if (data2 != 0) {
+          Later(c.pressed[data1], when);
+          break;
+        }
+        [[fallthrough]];  // a note on at no velocity releases the key
+      case 0x80: Later(c.released[data1], when); break;
+      case 0xB0:
+        if (data1 == 64) Later(data2 >= 64 ? c.pedalDown : c.pedalUp, when);  // the sustain pedal
+        if (data1 == 121) Later(c.pedalUp, when);                          // controllers reset
+        if (data1 == 120 || data1 >= 123) Later(c.allOff, when);             // all sound or notes off
+        break;
+      default: break;
+    }
+  }
+
+  // Whether a melodic channel still holds a note, by its key or its pedal,
+  // when the last track ends.
+  bool AnySounding() const {
+    for (int channel = 0; channel < 16; ++channel) {
+      if (channel == kDrumChannel) continue;
+      const Channel& c = channels_[channel];
+      const bool pedalHeld = c.pedalDown && (!c.pedalUp || *c.pedalUp < *c.pedalDown);
+      for (int key = 0; key < 128; ++key) {
+        const std::optional<When>& on = c.pressed[key];
+        if (!on || (c.allOff && *on < *c.allOff)) continue;
+        const bool keyHeld = !c.released[key] || *c.released[key] < *on;
+        // A key let go while the pedal is down sounds on until the pedal rises.
+        if (keyHeld || (pedalHeld && *c.released[key] > *c.pedalDown)) return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  struct Channel {
+    std::array<std::optional<When>, 128> pressed, released;
+    std::optional<When> pedalDown, pedalUp, allOff;
+  };
+  static void Later(std::optional<When>& last, const When& when) {
+    if (!last || *last < when) last = when;
+  }
+  std::array<Channel, 16> channels_;
+};
+
 struct Track {
   std::uint64_t endTick = 0;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;  // tick, tempo
@@ -25,11 +92,12 @@ struct Track {
 // Reads the events of one track; false when they are damaged or cut short.
 class EventReader {
  public:
-  explicit EventReader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
+  EventReader(const std::vector<unsigned char>& bytes, std::uint32_t trackNumber, NoteStates& notes)
+      : bytes_(bytes), trackNumber_(trackNumber), notes_(notes) {}
 
   bool Read(Track& track) {
     std::uint8_t status = 0;  // running status
-    while (at_ < bytes_.size()) {
+    for (std::uint32_t index = 0; at_ < bytes_.size(); ++index) {
       std::uint32_t delta = 0;
       if (!Number(delta)) return false;
       track.endTick += delta;
@@ -57,10 +125,11 @@ class EventReader {
           --at_;                          // the byte is the first data byte
         }
         const std::size_t dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+        std::array<std::uint8_t, 2> data{};
         for (std::size_t i = 0; i < dataBytes; ++i) {
-          std::uint8_t value = 0;
-          if (!Byte(value) || (value & 0x80)) return false;
+          if (!Byte(data[i]) || (data[i] & 0x80)) return false;
         }
+        notes_.Event(status, data[0], data[1], {track.endTick, trackNumber_, index});
       }
     }
     return true;  // a track may end without its end marker
@@ -85,6 +154,8 @@ class EventReader {
   }
 
   const std::vector<unsigned char>& bytes_;
+  std::uint32_t trackNumber_;
+  NoteStates& notes_;
   std::size_t at_ = 0;
 };
 
@@ -128,6 +199,7 @@ SoundCheck CheckMidi(SDL_RWops* data) {
   std::uint32_t tracksSeen = 0;
   std::uint64_t endTick = 0;
   std::multimap<std::uint64_t, std::uint32_t> tempos;
+  NoteStates notes;
   while (tracksSeen < trackCount) {
     std::array<unsigned char, 8> chunk{};
     if (at + 8 > size || ReadAt(data, at, chunk) != chunk.size()) return {"the MIDI file is cut short"};
@@ -140,10 +212,11 @@ SoundCheck CheckMidi(SDL_RWops* data) {
     std::vector<unsigned char> bytes(length);
     ReadAt(data, body, bytes);
     Track track;
-    if (!EventReader(bytes).Read(track)) return {"the MIDI file's track data is damaged"};
+    if (!EventReader(bytes, tracksSeen, notes).Read(track)) return {"the MIDI file's track data is damaged"};
     endTick = std::max(endTick, track.endTick);
     for (const auto& tempo : track.tempos) tempos.insert(tempo);
   }
+  if (notes.AnySounding()) return {{}, std::numeric_limits<double>::infinity()};
   return {{}, Seconds(endTick, tempos, division)};
 }
 

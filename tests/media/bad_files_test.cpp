@@ -254,7 +254,13 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
   for (int i = 0; i < 4; ++i) claims[40 + i] = static_cast<unsigned char>(0xC9000400u >> (8 * i));
   const std::string claiming = folder.Write("claims-more.wav", claims);
   const std::string long_mp3 = folder.WriteMp3("long.mp3", 21, 8);
-  for (const std::string& file : {hour, slow, claiming, long_mp3}) {
+  // An organ note never let go, or let go under a pedal left down, sounds
+  // for ever: decoding it filled the memory.
+  const std::string held = folder.Write(
+      "held.mid", FromHex("4d546864000000060000000100604d54726b0000000b00c01000903c4060ff2f00"));
+  const std::string pedal = folder.Write(
+      "pedal.mid", FromHex("4d546864000000060000000100604d54726b0000001300c01000b0407f00903c4060803c0000ff2f00"));
+  for (const std::string& file : {hour, slow, claiming, long_mp3, held, pedal}) {
     for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
         players.Play(player, file);
@@ -266,8 +272,17 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
   }
   players.Play(SoundPlayer::kMusic, hour);
   EXPECT_EQ(players.OpenFile(SoundPlayer::kMusic), hour);
-  players.Play(SoundPlayer::kEffects, folder.Write("nineteen.wav", SmallWave(1000, 19000)));
-  EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
+  players.Play(SoundPlayer::kMusic, held);
+  EXPECT_EQ(players.OpenFile(SoundPlayer::kMusic), held);
+  // A released note, and drums, which fall silent unreleased, play as effects.
+  const std::string released = folder.Write(
+      "released.mid", FromHex("4d546864000000060000000100604d54726b0000000f00c01000903c4060803c0000ff2f00"));
+  const std::string drums = folder.Write(
+      "drums.mid", FromHex("4d546864000000060000000100604d54726b000000080099246460ff2f00"));
+  for (const std::string& file : {folder.Write("nineteen.wav", SmallWave(1000, 19000)), released, drums}) {
+    players.Play(SoundPlayer::kEffects, file);
+    EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects)) << file;
+  }
 }
 
 TEST_F(BadFilesTest, FailureOnOnePlayerLeavesTheOthersPlaying) {
