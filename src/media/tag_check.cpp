@@ -19,6 +19,24 @@ constexpr std::size_t kApeBuffer = 256;     // and for one APE item, plus its en
 constexpr std::uint32_t kApeV1 = 1000, kApeV2 = 2000;
 constexpr std::uint32_t kMostApeItems = 4096;
 
+// UTF-16 text is converted with two zero bytes appended as its end. The
+// converter skips a single byte at a half of a surrogate pair, and after that
+// or after an odd number of bytes the zeros no longer make a character: the
+// text comes out without its end.
+bool Utf16IsSafe(const unsigned char* text, std::size_t length, bool bigEndianUnlessMarked) {
+  if (length % 2 != 0) return false;
+  const bool marked = length >= 2 && ((text[0] == 0xFF && text[1] == 0xFE) || (text[0] == 0xFE && text[1] == 0xFF));
+  const bool little = marked && text[0] == 0xFF;
+  const bool bothWays = !marked && !bigEndianUnlessMarked;  // the converter's own byte order is not ours to know
+  auto surrogate = [](unsigned char high) { return high >= 0xD8 && high <= 0xDF; };
+  for (std::size_t i = 0; i < length; i += 2) {
+    const unsigned char high = little ? text[i + 1] : text[i];
+    const unsigned char low = little ? text[i] : text[i + 1];
+    if (surrogate(high) || (bothWays && surrogate(low))) return false;
+  }
+  return true;
+}
+
 // One text frame's bytes as the reader decodes them: `valid` bytes read
 // from the file at the start of its buffer, `size` the length it believes.
 bool TextIsSafe(const unsigned char* buffer, std::size_t valid, std::size_t size) {
@@ -30,6 +48,7 @@ bool TextIsSafe(const unsigned char* buffer, std::size_t valid, std::size_t size
   if (!read || encoding == 3) {  // UTF-8 is copied up to its first zero byte
     return std::find(buffer + 1, buffer + std::max<std::size_t>(valid, 1), 0) != buffer + std::max<std::size_t>(valid, 1);
   }
+  if (encoding == 1 || encoding == 2) return Utf16IsSafe(buffer + 1, size - 1, encoding == 2);
   return true;
 }
 

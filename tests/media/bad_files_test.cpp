@@ -189,7 +189,8 @@ TEST_F(BadFilesTest, Mp3TagsThatWouldMisleadTheTagReaderAreRefused) {
   }();
   const Bytes sound = Concat(Id3Tag({{"TIT2", Concat({0}, Text("Zvon"))},
                                      {"TPE1", Concat({3}, Concat(Text("Тримбол"), {0}))},
-                                     {"TALB", Concat({1, 0xFF, 0xFE}, {'A', 0, 'B', 0, 0, 0})}}),
+                                     {"TALB", Concat({1, 0xFF, 0xFE}, {'A', 0, 'B', 0, 0, 0})},
+                                     {"TCOP", {2, 0, 'C', 0xD7, 0xFF, 0, 0}}}),
                              Concat(audio, ApeFooter("Title", 12)));
   const std::string tagged = folder.Write("tagged.mp3", sound);
   for (SoundPlayer player : kAllPlayers) {
@@ -202,6 +203,10 @@ TEST_F(BadFilesTest, Mp3TagsThatWouldMisleadTheTagReaderAreRefused) {
       {"long-title-v2.mp3", Concat(Id3Tag({{"TALB", Concat({0}, Bytes(40, 'x')), 5000}}), audio)},
       // UTF-8 text is copied up to its end, which this one lacks.
       {"endless-artist.mp3", Concat(Id3Tag({{"TPE1", Concat({3}, Bytes(40, 'x'))}}), audio)},
+      // UTF-16 whose end the converter loses: an odd byte out, or half a
+      // surrogate pair, which it skips a byte at.
+      {"odd-title.mp3", Concat(Id3Tag({{"TIT2", {1, 0xFF, 0xFE, 'Z', 0, 'v', 0, 'o'}}}), audio)},
+      {"half-pair.mp3", Concat(Id3Tag({{"TIT2", {1, 0xFF, 0xFE, 'Z', 0, 0x21, 0xDC, 0, 0}}}), audio)},
       // An APE item whose end lands just past the reader's buffer.
       {"ape-item.mp3", Concat(audio, ApeFooter("Title", 250))},
   };
