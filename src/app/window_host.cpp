@@ -18,6 +18,8 @@
 namespace trimbol::app {
 void WindowHost::ShowBoard(const Board& board) { parts_.board.DrawBoard(board); }
 
+void WindowHost::ShowPlacement(Cell, int, Placer) {}
+
 void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
   const geometry::Point at = geometry::CellOrigin(cell);
   parts_.board.DrawFrame(LoadBitmapFile(FindDataFile(file)), at.x, at.y);

@@ -35,6 +35,7 @@ class WindowHost final : public Host {
   explicit WindowHost(const WindowParts& parts) : parts_(parts) {}
 
   void ShowBoard(const Board& board) override;
+  void ShowPlacement(Cell cell, int side, Placer placer) override;
   void ShowAnimationFrame(std::string_view file, Cell cell) override;
   void PlaySound(SoundPlayer player, std::string_view file) override;
   void AnnounceResult(std::string_view message) override;

@@ -24,5 +24,6 @@ struct Cell {
 // The three cells of a column are adjacent.
 constexpr int CellIndex(int layer, int column, int row) { return layer * 9 + column * 3 + row; }
 constexpr int CellIndex(Cell cell) { return CellIndex(cell.layer, cell.column, cell.row); }
+constexpr Cell CellAt(int index) { return {index / 9, index % 9 / 3, index % 3}; }
 
 }  // namespace trimbol

@@ -58,6 +58,7 @@ bool Game::ComputerMove(int side) {
     }
   }
   board[target] = static_cast<PieceCode>(side);
+  host_.ShowPlacement(CellAt(target), side, Placer::kComputer);
   host_.ShowBoard(board);
   CheckLines();
   AdvanceTurn();

@@ -31,6 +31,8 @@ class Game {
   // A left click on the board area: a person's placement, then the
   // computer's answers.
   void Clicked();
+  // The same click on `cell` from the keyboard: the pointer plays no part.
+  void ClickCell(Cell cell);
 
   // --- Commands of the menu, the buttons and the check box -----------------
   void StartNewGame();
@@ -57,6 +59,9 @@ class Game {
   void AnimationTick();  // one frame of the placement animation
 
  private:
+  // Everything a click sets off, on `cell`; a person places only when the
+  // click was over the board.
+  void Click(Cell cell, bool overBoard);
   void PlaceByPerson(int side);
   void PlayMoveSound(int side);
   bool EmptyCellExists() const;

@@ -15,12 +15,18 @@ namespace trimbol {
 // redraw, and the placement animation.
 enum class GameTimer { kStatus, kRedraw, kAnimation };
 
+// Who placed a piece.
+enum class Placer { kPerson, kComputer };
+
 class Host {
  public:
   virtual ~Host() = default;
 
   // Shows all 27 cells.
   virtual void ShowBoard(const Board& board) = 0;
+  // A piece of `side` has just been set on `cell`, before the board is shown
+  // and the lines are checked; a screen reader tells it from here.
+  virtual void ShowPlacement(Cell cell, int side, Placer placer) = 0;
   // Reads one animation frame from its file anew and shows it over `cell`.
   // Throws FileError when the file is missing or not a valid bitmap.
   virtual void ShowAnimationFrame(std::string_view file, Cell cell) = 0;

@@ -17,17 +17,20 @@ void Game::PointerMoved(int x, int y) {
   state_.lastPointerY = y;
 }
 
-void Game::Clicked() {
+void Game::Clicked() { Click(state_.hover, state_.lastPointerY < geometry::kBoardBottom); }
+
+void Game::ClickCell(Cell cell) { Click(cell, true); }
+
+void Game::Click(Cell cell, bool overBoard) {
   GameState& s = state_;
-  s.clicked = s.hover;
+  s.clicked = cell;
   bool placedThisClick = false;
 
   // A person's placement. The blocks are not exclusive: when side 1's
   // placement ends a game and autostart begins the next, side 2 (to move in
   // the new game) may place on the same cell within this click.
   for (int side = 1; side <= kSides; ++side) {
-    if (s.currentPlayer == side && s.AutoModeOf(side) == 0 && s.at(s.clicked) == 0 &&
-        s.lastPointerY < geometry::kBoardBottom) {
+    if (s.currentPlayer == side && s.AutoModeOf(side) == 0 && s.at(s.clicked) == 0 && overBoard) {
       PlaceByPerson(side);
       placedThisClick = true;
       PlayMoveSound(side);
@@ -64,6 +67,7 @@ void Game::Clicked() {
 void Game::PlaceByPerson(int side) {
   GameState& s = state_;
   s.at(s.clicked) = static_cast<PieceCode>(side);
+  host_.ShowPlacement(s.clicked, side, Placer::kPerson);
   if (s.animationOn == 1) {
     s.animationFrame = 0;
     s.animatedPiece = side;

@@ -5,6 +5,7 @@ namespace trimbol::test {
 namespace {
 
 using HalfTest = GameTest;
+using KeyboardTest = GameTest;
 using OnLoopTest = GameTest;
 using PersonTest = GameTest;
 using PickZoneTest = GameTest;
@@ -165,6 +166,31 @@ TEST_F(OnLoopTest, EveryComputerMoveSoundsAfterItsTurn) {
             (std::vector<std::string>{"anim 1", "draw", "effect hlop.wav", "draw",
                                       "effect prut.wav", "draw", "effect hlop.wav", "draw",
                                       "effect prut.wav", "draw"}));
+}
+
+TEST_F(KeyboardTest, EnterOnACellPlaysAsAClickOverItWhereverThePointerIs) {
+  const std::string setup = "sound 1\npreset1\nnewgame\n";
+  Scenario mouse;
+  Play(mouse, setup + "move 535 155\nclick\nclick\nclick");
+  Play(scenario, setup + "move 35 500\nenter 2 1 2\nenter 2 1 2\nenter 2 1 2");
+  EXPECT_EQ(s.board, mouse.game().state().board);
+  EXPECT_EQ(s.board[CellIndex(2, 1, 2)], 1);
+  EXPECT_EQ(s.currentPlayer, mouse.game().state().currentPlayer);
+  EXPECT_EQ(s.randomState, mouse.game().state().randomState);
+  EXPECT_EQ(scenario.host().events(), mouse.host().events());
+  EXPECT_EQ((Hover{s.clicked.layer, s.clicked.column, s.clicked.row}), (Hover{2, 1, 2}));
+  EXPECT_EQ(HoverOf(s), (Hover{0, 0, 0})) << "the pointer's cell is the pointer's alone";
+}
+
+TEST_F(KeyboardTest, PlacementsAreToldWithWhoPlacedThem) {
+  using P = RecordingHost::Placement;
+  Play(scenario, "auto 2 1\nauto 3 2\nnewgame\nenter 0 0 0\nenter 0 0 0");
+  const auto squiggle = std::find(s.board.begin(), s.board.end(), 3);
+  ASSERT_NE(squiggle, s.board.end());
+  EXPECT_EQ(scenario.host().placements(),
+            (std::vector<P>{{{0, 0, 0}, 1, Placer::kPerson},
+                            {{1, 0, 2}, 2, Placer::kComputer},  // the first random cell
+                            {CellAt(int(squiggle - s.board.begin())), 3, Placer::kComputer}}));
 }
 
 }  // namespace

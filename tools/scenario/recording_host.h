@@ -17,11 +17,21 @@ namespace trimbol {
 
 class RecordingHost : public Host {
  public:
+  struct Placement {
+    Cell cell;
+    int side;
+    Placer placer;
+    friend bool operator==(const Placement&, const Placement&) = default;
+  };
+
   // `state` is read to name the piece of each animation that starts.
   explicit RecordingHost(const GameState* state = nullptr) : state_(state) {}
   void Watch(const GameState* state) { state_ = state; }
 
   void ShowBoard(const Board& board) override;
+  // Kept apart from the events: the report's events stay what they were
+  // before placements were told.
+  void ShowPlacement(Cell cell, int side, Placer placer) override { placements_.push_back({cell, side, placer}); }
   void ShowAnimationFrame(std::string_view file, Cell cell) override;
   void PlaySound(SoundPlayer player, std::string_view file) override;
   void AnnounceResult(std::string_view message) override;
@@ -44,6 +54,7 @@ class RecordingHost : public Host {
   const std::array<int, kSides>& shownAutoModes() const { return autoModes_; }
   const std::array<int, kSides>& shownIntelligence() const { return intelligence_; }
   const Board& lastShown() const { return lastShown_; }
+  std::vector<Placement>& placements() { return placements_; }
 
  private:
   static int Slot(GameTimer timer) { return static_cast<int>(timer); }
@@ -58,6 +69,7 @@ class RecordingHost : public Host {
   std::array<int, kSides> intelligence_{};
   std::set<std::string, std::less<>> missing_;
   Board lastShown_{};
+  std::vector<Placement> placements_;
 };
 
 }  // namespace trimbol

@@ -170,6 +170,10 @@ void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
     Dispatch([&] { g.PointerMoved(x, y); });
   } else if (action == "click") {
     simple(&Game::Clicked);
+  } else if (action == "enter") {
+    in.Expect(3);
+    const Cell cell{in.Int(1, 0, 2), in.Int(2, 0, 2), in.Int(3, 0, 2)};
+    Dispatch([&] { g.ClickCell(cell); });
   } else if (action == "tick1") {
     tick(GameTimer::kStatus, &Game::StatusTick);
   } else if (action == "tick2") {
