@@ -1,6 +1,8 @@
 // The two texts of the help dialog and their captions.
 #pragma once
 
+#include <array>
+
 namespace trimbol::app {
 
 inline constexpr char kInstructionsCaption[] = "Инструкции";
@@ -16,6 +18,15 @@ inline constexpr char kInstructionsText[] =
     "Жмите цифры на клаве 1-9 чтобы грузить музыку из директории с именами\n"
     "1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid\n"
     "8 и 9 поставляются с игрой\n";
+
+// Paragraphs shown after the instructions, each after an empty line; the
+// ten lines above stay as they are.
+inline constexpr char kKeyboardParagraph[] =
+    "Без мыши: Tab переходит на доску, стрелки двигают рамку,\n"
+    "PageUp и PageDown (или Ctrl+стрелки) - на соседний слой,\n"
+    "Home и End - в первую и последнюю клетку слоя,\n"
+    "Enter или пробел ставят знак. Меню - клавиша меню или Shift+F10\n";
+inline constexpr std::array<const char*, 1> kInstructionsAdditions = {kKeyboardParagraph};
 
 inline constexpr char kAboutCaption[] = "О программе...";
 // Five lines separated by line feeds, none after the last.

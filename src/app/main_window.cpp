@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -69,6 +70,13 @@ QFont SansFont(int pixelHeight) {
   return font;
 }
 
+// The instructions and the paragraphs added after them.
+QString Instructions() {
+  QString text = QString::fromUtf8(kInstructionsText);
+  for (const char* paragraph : kInstructionsAdditions) text += QLatin1Char('\n') + QString::fromUtf8(paragraph);
+  return text;
+}
+
 QPoint ClientPoint(const QMouseEvent& event) {
   const QPointF p = event.position();
   return {qFloor(p.x()), qFloor(p.y())};
@@ -98,14 +106,24 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
   BuildControls();
   menu_ = std::make_unique<GameMenu>(*this, errors_);
   host_ = std::make_unique<WindowHost>(
-      WindowParts{surface_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, sounds_});
+      WindowParts{surface_, *board_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, sounds_});
   game_ = std::make_unique<Game>(*host_);
-  menu_->Build(MenuRows(*game_, {[this] { ShowHelp(kInstructionsCaption, kInstructionsText); },
-                                 [this] { ShowHelp(kAboutCaption, kAboutText); },
+  menu_->Build(MenuRows(*game_, {[this] { ShowHelp(kInstructionsCaption, Instructions()); },
+                                 [this] { ShowHelp(kAboutCaption, QString::fromUtf8(kAboutText)); },
                                  [] { QCoreApplication::exit(0); }}));
 
   Connect(constantRedraw_, &QCheckBox::clicked, &Game::ToggleConstantRedraw);
   Connect(newGame_, &QPushButton::clicked, &Game::StartNewGame);
+  // A new game started by the player ends what the board says of the last one.
+  connect(newGame_, &QPushButton::clicked, board_, &BoardView::ClearResult);
+  connect(menu_->Item("N1"), &QAction::triggered, board_, &BoardView::ClearResult);
+  connect(board_, &BoardView::cellChosen, this, [this](Cell cell) { RunClick([this, cell] { game_->ClickCell(cell); }); });
+  // The menu opens from the keyboard as anywhere on the desktop.
+  auto* menuKeys = new QAction(this);
+  menuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+  menuKeys->setShortcutContext(Qt::WindowShortcut);
+  addAction(menuKeys);
+  connect(menuKeys, &QAction::triggered, this, [this] { OpenMenu(KeyboardMenuPlace()); });
   Connect(onePlayer_, &QPushButton::clicked, &Game::PresetOnePlayer);
   Connect(twoPlayers_, &QPushButton::clicked, &Game::PresetTwoPlayers);
   const std::array<void (Game::*)(), 3> ticks = {&Game::StatusTick, &Game::RedrawTick, &Game::AnimationTick};
@@ -151,13 +169,15 @@ void MainWindow::BuildControls() {
     b.button->setGeometry(b.left, 192, 75, 25);
   }
 
+  board_ = new BoardView(this);
+
   // Controls keep the mouse to themselves: a press beside the check box's
   // caption, which the box ignores, is not a click on the window. Their
   // keys and right clicks go through the window's filter.
-  // The tab order follows the layout, left to right.
+  // The tab order follows the layout, left to right, and ends on the board.
   QWidget* previous = nullptr;
   for (QWidget* control : std::initializer_list<QWidget*>{statusLine_, constantRedraw_, newGame_, onePlayer_,
-                                                          twoPlayers_}) {
+                                                          twoPlayers_, board_}) {
     control->setAttribute(Qt::WA_NoMousePropagation);
     control->installEventFilter(this);
     if (previous != nullptr) setTabOrder(previous, control);
@@ -181,15 +201,30 @@ void MainWindow::PressKey(const QKeyEvent& event) {
   errors_.Run([this, code] { game_->KeyPressed(code); });
 }
 
+template <class Click>
+void MainWindow::RunClick(Click click) {
+  board_->BeginClick();
+  errors_.Run(click);
+  // What the click did before a failure stands, and the board shows it.
+  board_->EndClick(game_->state().clicked);
+}
+
 void MainWindow::OpenMenu(const QPoint& globalPos) {
   // The opening sound comes first; when it fails the menu stays shut.
   if (errors_.Run([this] { game_->MenuOpening(); })) menu_->popup()->popup(globalPos);
 }
 
-void MainWindow::ShowHelp(const char* caption, const char* text) {
+QPoint MainWindow::KeyboardMenuPlace() const {
+  const QWidget* focused = focusWidget();
+  if (focused == board_) return board_->mapToGlobal(board_->CellRect(board_->cursor()).bottomLeft());
+  if (focused != nullptr) return focused->mapToGlobal(focused->rect().bottomLeft());
+  return mapToGlobal(QPoint(0, 0));
+}
+
+void MainWindow::ShowHelp(const char* caption, const QString& text) {
   // Made on first use: few games ever open it, and every start would pay.
   if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialog>();
-  helpDialog_->ShowText(QString::fromUtf8(caption), QString::fromUtf8(text));
+  helpDialog_->ShowText(QString::fromUtf8(caption), text);
 }
 
 void MainWindow::FitOuterSize() {
@@ -204,7 +239,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ContextMenu) {
     // The controls have no menu of their own: a right click on one opens the
     // window's, as anywhere else on the window.
-    OpenMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+    const auto* request = static_cast<QContextMenuEvent*>(event);
+    OpenMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : KeyboardMenuPlace());
     return true;
   }
   if (event->type() == QEvent::KeyPress) {
@@ -246,7 +282,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !leftPressed_) return QWidget::mouseReleaseEvent(event);
   leftPressed_ = false;
   // A click counts when the button comes up inside the window.
-  if (rect().contains(ClientPoint(*event))) errors_.Run([this] { game_->Clicked(); });
+  if (rect().contains(ClientPoint(*event))) RunClick([this] { game_->Clicked(); });
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -254,7 +290,9 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) leftPressed_ = false;
 }
 
-void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->globalPos()); }
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  OpenMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : KeyboardMenuPlace());
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

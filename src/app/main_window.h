@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "board_surface.h"
+#include "board_view.h"
 #include "engine/game.h"
 #include "error_display.h"
 #include "game_menu.h"
@@ -50,6 +51,7 @@ class MainWindow : public QWidget {
   QPushButton* newGameButton() const { return newGame_; }
   QPushButton* onePlayerButton() const { return onePlayer_; }
   QPushButton* twoPlayersButton() const { return twoPlayers_; }
+  BoardView* boardView() const { return board_; }
   QTimer* timer(GameTimer timer) const { return timers_[static_cast<int>(timer)]; }
 
  protected:
@@ -70,8 +72,15 @@ class MainWindow : public QWidget {
   template <class Sender, class Signal>
   void Connect(Sender* sender, Signal signal, void (Game::*operation)());
   void PressKey(const QKeyEvent& event);
+  // A click by the mouse or the keys: the game's turn, then the board
+  // follows the moves it made.
+  template <class Click>
+  void RunClick(Click click);
   void OpenMenu(const QPoint& globalPos);
-  void ShowHelp(const char* caption, const char* text);
+  // Where the menu opens from the keyboard: under the focused control, or
+  // under the cursor's cell on the board.
+  QPoint KeyboardMenuPlace() const;
+  void ShowHelp(const char* caption, const QString& text);
   // Sets the outer size to 640 x 257, as far as the frame is known.
   void FitOuterSize();
 
@@ -85,6 +94,7 @@ class MainWindow : public QWidget {
   QPushButton* newGame_ = nullptr;
   QPushButton* onePlayer_ = nullptr;
   QPushButton* twoPlayers_ = nullptr;
+  BoardView* board_ = nullptr;
   std::array<QTimer*, 3> timers_{};
   std::unique_ptr<GameMenu> menu_;
   std::unique_ptr<WindowHost> host_;

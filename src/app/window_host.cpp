@@ -8,6 +8,7 @@
 
 #include "bitmap_file.h"
 #include "board_surface.h"
+#include "board_view.h"
 #include "data_files.h"
 #include "engine/board_geometry.h"
 #include "error_display.h"
@@ -16,9 +17,14 @@
 #include "sounds.h"
 
 namespace trimbol::app {
-void WindowHost::ShowBoard(const Board& board) { parts_.board.DrawBoard(board); }
+void WindowHost::ShowBoard(const Board& board) {
+  parts_.board.DrawBoard(board);
+  parts_.boardView.ShowBoard(board);
+}
 
-void WindowHost::ShowPlacement(Cell, int, Placer) {}
+void WindowHost::ShowPlacement(Cell cell, int side, Placer placer) {
+  parts_.boardView.ShowPlacement(cell, side, placer);
+}
 
 void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
   const geometry::Point at = geometry::CellOrigin(cell);
@@ -30,7 +36,10 @@ void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {
-  parts_.boxes.ShowMessage(parts_.boxParent, QString::fromUtf8(message));
+  const QString text = QString::fromUtf8(message);
+  parts_.boxes.ShowMessage(parts_.boxParent, text);
+  // Read in the box already; the board keeps it for the player who looks again.
+  parts_.boardView.ShowResult(text.trimmed());
 }
 
 void WindowHost::StartTimer(GameTimer timer) {

@@ -14,6 +14,7 @@ class QWidget;
 namespace trimbol::app {
 
 class BoardSurface;
+class BoardView;
 class ErrorDisplay;
 class GameMenu;
 class MessageBoxes;
@@ -21,6 +22,7 @@ class Sounds;
 
 struct WindowParts {
   BoardSurface& board;
+  BoardView& boardView;  // the keyboard's and the screen reader's board
   QLineEdit& statusLine;
   GameMenu& menu;
   std::array<QTimer*, 3> timers;  // by GameTimer

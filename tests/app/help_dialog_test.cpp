@@ -42,8 +42,11 @@ TEST_F(Help, ShowsEachTextWholeCentredAndClosesByEscOrEnter) {
   EXPECT_FALSE(shown[0].scrolls) << "the about text fits";
   for (int i : {1, 2}) {
     EXPECT_EQ(shown[i].caption, "Инструкции");
-    EXPECT_EQ(shown[i].text, kInstructionsText);  // nothing typed or shown before is left
-    EXPECT_EQ(shown[i].text.count('\n'), 10);
+    // The ten lines as they always were, then the keys; nothing typed or
+    // shown before is left.
+    EXPECT_TRUE(shown[i].text.startsWith(QString::fromUtf8(kInstructionsText) + "\n"));
+    EXPECT_EQ(shown[i].text, kInstructionsText + ("\n" + QString::fromUtf8(kKeyboardParagraph)));
+    EXPECT_TRUE(shown[i].text.contains("Shift+F10"));
     EXPECT_TRUE(shown[i].scrolls) << "the instructions run past the bottom";
   }
   EXPECT_EQ(shown[0].frame.center(), Dialog()->screen()->geometry().center());

@@ -32,7 +32,8 @@ TEST_F(StartUp, WindowControlsFocusAndTimersAreAsLaidOut) {
       {"CheckBox1", {152, 192, 153, 17}, "Постоянная прорисовка"},
       {"Button1", {336, 192, 75, 25}, "Новая игра"},
       {"Button2", {432, 192, 75, 25}, "1игрок"},
-      {"Button3", {520, 192, 75, 25}, "2игрока"}};
+      {"Button3", {520, 192, 75, 25}, "2игрока"},
+      {"Board", {5, 5, 620, 180}, ""}};
   QWidget* previous = nullptr;
   for (const Control& c : controls) {
     auto* widget = window_->findChild<QWidget*>(c.name);
@@ -218,8 +219,9 @@ TEST_F(Keys, OneKeyIsOnePlayFromEveryControlAndTheWindowEvenWhileItsBoxIsOpen) {
   // takes the focus, as a real box does.
   boxes_.holdMs = 60;
   boxes_.takeFocus = true;
-  QWidget* targets[] = {window_->statusLine(), window_->constantRedrawBox(), window_->newGameButton(),
-                        window_->onePlayerButton(), window_->twoPlayersButton(), window_.get()};
+  QWidget* targets[] = {window_->statusLine(),       window_->constantRedrawBox(), window_->newGameButton(),
+                        window_->onePlayerButton(), window_->twoPlayersButton(), window_->boardView(),
+                        window_.get()};
   for (QWidget* target : targets) {
     window_->activateWindow();  // the window manager's part once a box is gone
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
