@@ -16,7 +16,7 @@
 namespace trimbol::app {
 namespace {
 
-// Each side's items, by side 1..4.
+// Each side's items, by side.
 struct SideItems {
   const char* caption;
   const char* scoreMenu;
@@ -26,12 +26,13 @@ struct SideItems {
   const char* strengthMenu;
   std::array<const char*, 3> strengths;  // none, weak, strong
 };
-constexpr SideItems kSides[] = {
+constexpr std::array<SideItems, 4> kSides = {{
     {"Крестики", "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61"}},
     {"Нолики", "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64"}},
     {"Закорюки", "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67"}},
     {"Спиральки", "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70"}},
-};
+}};
+static_assert(kSides.size() == kSideCount, "the items of each side");
 
 constexpr std::array<const char*, 3> kAutoModeWords = {"Выкл", "Полу", "Вкл"};
 // The word for none is spelled with a Latin H and e when the menu rewrites
@@ -56,25 +57,29 @@ std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
     rows.push_back({3, side.score, "0"});
   }
   rows.insert(rows.end(), {
+      {1, "N78", "Отменить ход", Qt::CTRL | Qt::Key_Z, [&game] { game.Undo(); }},
+      {1, "N79", "Подсказка", Qt::CTRL | Qt::Key_H, [&game] { game.Hint(); }},
+  });
+  rows.insert(rows.end(), {
       {0, "N3", "-"},
       {0, "N4", "Настройки"},
       {1, "N77", "Полн.Авт", {}, [&game] { game.FullAutomation(); }},
       {1, "N18", "Автомат"},
   });
   // The layout marks the launch values: a person at no strength.
-  for (int s = 1; s <= 4; ++s) {
-    rows.push_back({2, kSides[s - 1].autoModeMenu, kSides[s - 1].caption});
+  for (const Side s : AllSides()) {
+    rows.push_back({2, kSides[s.index()].autoModeMenu, kSides[s.index()].caption});
     for (int mode = 0; mode < 3; ++mode) {
-      rows.push_back({3, kSides[s - 1].autoModes[mode], mode == 0 ? "+Выкл" : kAutoModeWords[mode], {},
-                      [&game, s, mode] { game.SetAutoMode(s, mode); }});
+      rows.push_back({3, kSides[s.index()].autoModes[mode], mode == 0 ? "+Выкл" : kAutoModeWords[mode], {},
+                      [&game, s, mode] { game.SetAutoMode(s, static_cast<AutoMode>(mode)); }});
     }
   }
   rows.push_back({1, "N54", "Интеллект"});
-  for (int s = 1; s <= 4; ++s) {
-    rows.push_back({2, kSides[s - 1].strengthMenu, kSides[s - 1].caption});
+  for (const Side s : AllSides()) {
+    rows.push_back({2, kSides[s.index()].strengthMenu, kSides[s.index()].caption});
     for (int level = 0; level < 3; ++level) {
-      rows.push_back({3, kSides[s - 1].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
-                      [&game, s, level] { game.SetIntelligence(s, level); }});
+      rows.push_back({3, kSides[s.index()].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
+                      [&game, s, level] { game.SetStrength(s, static_cast<Strength>(level)); }});
     }
   }
   rows.insert(rows.end(), {
@@ -91,9 +96,9 @@ std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
       {2, "N50", "Выкл", {}, [&game] { game.SetAnimation(0); }},
       {1, "N72", "-"},
       {1, "N73", "Игроки"},
-      {2, "N410", "4", {}, [&game] { game.SetPlayerCount(4); }},
-      {2, "N310", "3", {}, [&game] { game.SetPlayerCount(3); }},
-      {2, "N210", "2", {}, [&game] { game.SetPlayerCount(2); }},
+      {2, "N410", "4", {}, [&game] { game.SetSidesInPlay(4); }},
+      {2, "N310", "3", {}, [&game] { game.SetSidesInPlay(3); }},
+      {2, "N210", "2", {}, [&game] { game.SetSidesInPlay(2); }},
       // Diagonal lines never win; the two items have nothing to switch.
       {1, "N74", "Диаг.выиг"},
       {2, "N75", "Вкл"},
@@ -156,14 +161,24 @@ void GameMenu::SetCaption(std::string_view item, const QString& caption) {
   if (action->text() != caption) action->setText(caption);
 }
 
-void GameMenu::ShowAutoMode(int side, int mode) {
-  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].autoModes[i], Marked(kAutoModeWords[i], i == mode));
+void GameMenu::ShowAutoMode(Side side, AutoMode mode) {
+  for (int i = 0; i < 3; ++i) {
+    SetCaption(kSides[side.index()].autoModes[i], Marked(kAutoModeWords[i], i == static_cast<int>(mode)));
+  }
 }
 
-void GameMenu::ShowIntelligence(int side, int level) {
-  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].strengths[i], Marked(kStrengthWords[i], i == level));
+void GameMenu::ShowStrength(Side side, Strength strength) {
+  for (int i = 0; i < 3; ++i) {
+    SetCaption(kSides[side.index()].strengths[i], Marked(kStrengthWords[i], i == static_cast<int>(strength)));
+  }
 }
 
-void GameMenu::ShowScore(int side, int wins) { SetCaption(kSides[side - 1].score, QString::number(wins)); }
+void GameMenu::ShowScore(Side side, int wins) { SetCaption(kSides[side.index()].score, QString::number(wins)); }
+
+void GameMenu::ShowUndoAvailable(bool available) {
+  QAction* undo = Item("N78");
+  if (undo == nullptr) throw std::logic_error("no menu item N78");
+  undo->setEnabled(available);
+}
 
 }  // namespace trimbol::app

@@ -111,6 +111,7 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
   menu_->Build(MenuRows(*game_, {[this] { ShowHelp(kInstructionsCaption, Instructions()); },
                                  [this] { ShowHelp(kAboutCaption, QString::fromUtf8(kAboutText)); },
                                  [] { QCoreApplication::exit(0); }}));
+  menu_->ShowUndoAvailable(false);  // nothing to take back before the first move
 
   Connect(constantRedraw_, &QCheckBox::clicked, &Game::ToggleConstantRedraw);
   Connect(newGame_, &QPushButton::clicked, &Game::StartNewGame);

@@ -22,7 +22,7 @@ void WindowHost::ShowBoard(const Board& board) {
   parts_.boardView.ShowBoard(board);
 }
 
-void WindowHost::ShowPlacement(Cell cell, int side, Placer placer) {
+void WindowHost::ShowPlacement(Cell cell, Side side, Placer placer) {
   parts_.boardView.ShowPlacement(cell, side, placer);
 }
 
@@ -55,11 +55,15 @@ void WindowHost::ShowStatus(std::string_view text) {
   if (parts_.statusLine.text() != shown) parts_.statusLine.setText(shown);
 }
 
-void WindowHost::ShowScore(int side, int wins) { parts_.menu.ShowScore(side, wins); }
+void WindowHost::ShowScore(Side side, int wins) { parts_.menu.ShowScore(side, wins); }
 
-void WindowHost::ShowAutoMode(int side, int mode) { parts_.menu.ShowAutoMode(side, mode); }
+void WindowHost::ShowAutoMode(Side side, AutoMode mode) { parts_.menu.ShowAutoMode(side, mode); }
 
-void WindowHost::ShowIntelligence(int side, int level) { parts_.menu.ShowIntelligence(side, level); }
+void WindowHost::ShowStrength(Side side, Strength strength) { parts_.menu.ShowStrength(side, strength); }
+
+void WindowHost::ShowUndoAvailable(bool available) { parts_.menu.ShowUndoAvailable(available); }
+
+void WindowHost::ShowHint(Cell cell) { parts_.boardView.ShowHint(cell); }
 
 void WindowHost::ReportError(const std::exception& error) { parts_.errors.Show(error); }
 
