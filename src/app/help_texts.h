@@ -26,7 +26,10 @@ inline constexpr char kKeyboardParagraph[] =
     "PageUp и PageDown (или Ctrl+стрелки) - на соседний слой,\n"
     "Home и End - в первую и последнюю клетку слоя,\n"
     "Enter или пробел ставят знак. Меню - клавиша меню или Shift+F10\n";
-inline constexpr std::array<const char*, 1> kInstructionsAdditions = {kKeyboardParagraph};
+inline constexpr char kUndoHintParagraph[] =
+    "Ctrl+Z отменяет ваш последний ход и ответы компьютера на него,\n"
+    "Ctrl+H показывает клетку, которую выбрал бы сильный компьютер\n";
+inline constexpr std::array<const char*, 2> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph};
 
 inline constexpr char kAboutCaption[] = "О программе...";
 // Five lines separated by line feeds, none after the last.
