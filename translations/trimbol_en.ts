@@ -116,7 +116,7 @@ the computer play it.
 Strength sets how well the computer plays.
 Full Auto hands every side to the computer
 at full strength.
-Press the digits 1-9 to play the files of the game&apos;s folder
+Press 1-9 to play music from the files
 1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid
 8 and 9 come with the game
 </translation>
