@@ -14,6 +14,7 @@
 #include "error_display.h"
 #include "game_menu.h"
 #include "message_boxes.h"
+#include "shown_text.h"
 #include "sounds.h"
 
 namespace trimbol::app {
@@ -36,7 +37,7 @@ void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {
-  const QString text = QString::fromUtf8(message);
+  const QString text = GameText(message);
   parts_.boxes.ShowMessage(parts_.boxParent, text);
   // Read in the box already; the board keeps it for the player who looks again.
   parts_.boardView.ShowResult(text.trimmed());
@@ -51,7 +52,7 @@ void WindowHost::StopTimer(GameTimer timer) { Timer(timer).stop(); }
 bool WindowHost::IsTimerRunning(GameTimer timer) const { return Timer(timer).isActive(); }
 
 void WindowHost::ShowStatus(std::string_view text) {
-  const QString shown = QString::fromUtf8(text);
+  const QString shown = GameText(text);
   if (parts_.statusLine.text() != shown) parts_.statusLine.setText(shown);
 }
 
