@@ -1,4 +1,5 @@
 // The random generator and the computer player's choice of a cell.
+#include "engine/computer_choice.h"
 #include "test_support.h"
 
 namespace trimbol::test {
@@ -92,6 +93,33 @@ TEST(ComputerPlayerTest, ReachesTheLastEmptyCellByChance) {
   f.s.board[CellIndex(2, 1, 0)] = 0;
   EXPECT_EQ(f.Move(1), std::vector<int>{CellIndex(2, 1, 0)});
   EXPECT_EQ(Count(f.scenario.host().events(), "message         НИЧЬЯ!       "), 1);
+}
+
+TEST(ComputerChoiceTest, DrawsThreeNumbersPerAttemptAndReadsNothingElse) {
+  Board board{};
+  board[0] = board[3] = 2;  // noughts complete at cell 6 in the first attempt
+  RandomGenerator random, expected;
+  for (int i = 0; i < 3; ++i) expected.Next();
+  const Board before = board;
+  EXPECT_EQ(ChooseCell(board, Side(2), Strength::kWeak, random), CellAt(6));
+  EXPECT_EQ(random, expected) << "one attempt: three draws";
+  EXPECT_EQ(board, before);
+
+  // At random, attempts repeat on taken cells: the first draws give cell 11.
+  board = {};
+  board[11] = 1;
+  random = expected = RandomGenerator();
+  const std::optional<Cell> cell = ChooseCell(board, Side(2), Strength::kNone, random);
+  ASSERT_TRUE(cell);
+  EXPECT_NE(*cell, CellAt(11));
+  EXPECT_EQ(board[CellIndex(*cell)], 0);
+  int draws = 0;
+  while (!(expected == random)) {
+    expected.Next();
+    ASSERT_LT(++draws, 3000);
+  }
+  EXPECT_EQ(draws % 3, 0) << "whole attempts only";
+  EXPECT_GE(draws, 6) << "cell 11 was drawn first and passed over";
 }
 
 TEST(ComputerPlayerTest, AFullBoardReturnsWithoutAMove) {
