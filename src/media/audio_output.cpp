@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace trimbol::media {
 namespace {
@@ -113,6 +114,14 @@ void AudioOutput::Close() {
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;
+  // SDL_mixer forgets the soundfonts whenever it closes, and its next tune
+  // would load its own default, whatever was chosen.
+  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
+}
+
+void AudioOutput::UseSoundFonts(std::string fonts) {
+  soundFonts_ = std::move(fonts);
+  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
 }
 
 }  // namespace trimbol::media

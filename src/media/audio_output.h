@@ -28,6 +28,9 @@ class AudioOutput {
   bool Open();
   // Closes the output; whatever was loaded on it must be freed first.
   void Close();
+  // The MIDI soundfonts (colon-separated) every tune of the session plays
+  // with, before and after any closing; empty keeps SDL_mixer's default.
+  void UseSoundFonts(std::string fonts);
 
   bool IsOpen() const { return open_; }
   // True when the sound is heard: the mixer runs on a real device.
@@ -47,6 +50,7 @@ class AudioOutput {
   bool fellBack_ = false;  // and none was found
   bool decodersReady_ = false;
   std::string driver_;  // the driver that opened a device
+  std::string soundFonts_;
   std::string failure_;
 };
 

@@ -43,7 +43,7 @@ MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> 
   output_ = std::make_unique<Output>(std::move(clock), std::move(openMixer));
   // Only the name is chosen here; the synthesiser loads the font when a
   // MIDI file is opened.
-  ChooseSoundFonts();
+  output_->output.UseSoundFonts(ChooseSoundFonts());
 }
 
 MediaPlayers::~MediaPlayers() {
