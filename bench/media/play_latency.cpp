@@ -1,6 +1,7 @@
 // Measures how long a tune takes from its key to its first sound, for a WAV,
 // an MP3 and a MIDI tune, with each General MIDI soundfont given on the
-// command line (default: Debian's TimGM6mb), in three situations: the first
+// command line as the user's SDL_SOUNDFONTS ("default": none, so the game
+// takes the system's default-GM.sf2; that alone when none is given), in three situations: the first
 // play of a fresh set of players (the game just started), a play with the
 // output open, and the first play after the output was let go. Also the
 // memory (RSS) while a MIDI tune plays. Prints a table of medians and
@@ -172,6 +173,20 @@ long TuneRss(const std::string& tune) {
   return RssKilobytes();
 }
 
+// As the user's SDL_SOUNDFONTS; "default" leaves the choice to the game.
+void UseFont(const std::string& font) {
+  if (font == "default") {
+    ::unsetenv("SDL_SOUNDFONTS");
+  } else {
+    ::setenv("SDL_SOUNDFONTS", font.c_str(), 1);
+  }
+}
+
+std::string FontName(const std::string& font) {
+  if (font == "default") return "system default-GM";
+  return "SDL_SOUNDFONTS=" + std::filesystem::path(font).filename().string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -185,7 +200,7 @@ int main(int argc, char** argv) {
       fonts.push_back(arg);
     }
   }
-  if (fonts.empty()) fonts.push_back("/usr/share/sounds/sf2/TimGM6mb.sf2");
+  if (fonts.empty()) fonts.push_back("default");
   ::setenv("SDL_AUDIODRIVER", "disk", 0);
   ::setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
 
@@ -200,10 +215,10 @@ int main(int argc, char** argv) {
   std::printf("%-40s %-16s %-16s %-16s\n", "tune, soundfont", "first after start", "output open",
               "after a release");
   for (const std::string& font : fonts) {
-    ::setenv("SDL_SOUNDFONTS", font.c_str(), 1);
-    const std::string fontName = std::filesystem::path(font).filename().string();
+    UseFont(font);
+    const std::string fontName = FontName(font);
     for (const auto& [name, tune] : {std::pair{"WAV", wave}, std::pair{"MP3", mp3}, std::pair{"MIDI", midi}}) {
-      if (tune.empty() || (fontName != std::filesystem::path(fonts.front()).filename().string() && name != std::string("MIDI"))) {
+      if (tune.empty() || (font != fonts.front() && name != std::string("MIDI"))) {
         continue;  // only MIDI depends on the font
       }
       const Row row = MeasureKind(tune, rounds);
@@ -214,9 +229,8 @@ int main(int argc, char** argv) {
   }
   std::printf("\nRSS, MB: idle before any sound %.1f\n", idleRss / 1024.0);
   for (const std::string& font : fonts) {
-    ::setenv("SDL_SOUNDFONTS", font.c_str(), 1);
-    std::printf("  MIDI tune playing after a release, %s: %.1f\n", std::filesystem::path(font).filename().c_str(),
-                TuneRss(midi) / 1024.0);
+    UseFont(font);
+    std::printf("  MIDI tune playing after a release, %s: %.1f\n", FontName(font).c_str(), TuneRss(midi) / 1024.0);
   }
   std::filesystem::remove_all(folder);
   return 0;
