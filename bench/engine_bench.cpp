@@ -11,16 +11,16 @@ namespace {
 void BM_ComputerMove(benchmark::State& bench) {
   Scenario scenario;
   Game& g = scenario.game();
-  g.SetAutoStart(0);
+  g.SetAutoStart(false);
   g.StartNewGame();
   GameState& s = g.state();
   for (int index : {0, 13, 26, 4, 20}) s.board[index] = static_cast<PieceCode>(1 + index % 3);
-  s.IntelligenceOf(2) = static_cast<int>(bench.range(0));
+  s.strength[Side(2)] = static_cast<Strength>(bench.range(0));
   const GameState start = s;
   for (auto _ : bench) {
     s = start;
-    s.randomState += static_cast<std::uint64_t>(bench.iterations());  // vary the candidates
-    g.ComputerMove(2);
+    s.random = RandomGenerator(start.random.state() + static_cast<std::uint64_t>(bench.iterations()));  // vary the candidates
+    g.ComputerMove(Side(2));
     benchmark::DoNotOptimize(s.board);
     scenario.host().events().clear();
   }
@@ -32,9 +32,9 @@ BENCHMARK(BM_ComputerMove)->Arg(0)->Arg(1)->Arg(2)->ArgName("intelligence");
 void BM_AllOnGame(benchmark::State& bench) {
   Scenario scenario;
   Game& g = scenario.game();
-  for (int side = 1; side <= 4; ++side) {
-    g.SetAutoMode(side, 2);
-    g.SetIntelligence(side, static_cast<int>(bench.range(0)));
+  for (const Side side : AllSides()) {
+    g.SetAutoMode(side, AutoMode::kComputer);
+    g.SetStrength(side, static_cast<Strength>(bench.range(0)));
   }
   for (auto _ : bench) {
     scenario.host().events().clear();

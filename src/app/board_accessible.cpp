@@ -20,11 +20,13 @@ QString Tr(const char* text) { return QCoreApplication::translate("Board", text)
 constexpr std::array<const char*, 5> kPieceWords = {
     QT_TRANSLATE_NOOP("Board", "пусто"), QT_TRANSLATE_NOOP("Board", "крестик"), QT_TRANSLATE_NOOP("Board", "нолик"),
     QT_TRANSLATE_NOOP("Board", "закорюка"), QT_TRANSLATE_NOOP("Board", "спиралька")};
+static_assert(kPieceWords.size() == kSideCount + 1, "a word for an empty cell and for each side's piece");
 
 // By side 1..4.
 constexpr std::array<const char*, 4> kComputerAnswers = {
     QT_TRANSLATE_NOOP("Board", "ход компьютера: крестики"), QT_TRANSLATE_NOOP("Board", "ход компьютера: нолики"),
     QT_TRANSLATE_NOOP("Board", "ход компьютера: закорюки"), QT_TRANSLATE_NOOP("Board", "ход компьютера: спиральки")};
+static_assert(kComputerAnswers.size() == kSideCount, "an answer for each side");
 
 class BoardAccessible;
 
@@ -203,7 +205,7 @@ QString CellName(Cell cell, int piece) {
 }
 
 QString ComputerAnswerText(int side) {
-  return side >= 1 && side <= kSides ? Tr(kComputerAnswers[side - 1]) : QString();
+  return side >= 1 && side <= kSideCount ? Tr(kComputerAnswers[side - 1]) : QString();
 }
 
 void InstallBoardAccessibility() {

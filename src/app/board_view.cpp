@@ -21,6 +21,12 @@ namespace {
 constexpr int kFrameWidth = 5;
 constexpr QColor kFrameBand(255, 221, 0);
 
+// The hint's ring blinks at 2 Hz for two seconds: on and off every quarter
+// second, eight times.
+constexpr int kHintHalfPeriodMs = 250;
+constexpr int kHintHalfPeriods = 8;
+constexpr int kRingWidth = 4;
+
 // The arrows and the keys that jump, as cursor steps; nothing for others.
 std::optional<CursorStep> StepOf(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
@@ -71,6 +77,8 @@ BoardView::BoardView(QWidget* window) : QWidget(window), cursor_(kCursorStart) {
   // The window keeps the mouse: pointing and clicking work as they always did.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::TabFocus);
+  hintTimer_.setInterval(kHintHalfPeriodMs);
+  connect(&hintTimer_, &QTimer::timeout, this, &BoardView::OnHintTick);
 }
 
 QRect BoardView::CellRect(Cell cell) const {
@@ -95,6 +103,7 @@ void BoardView::ShowBoard(const Board& board) {
   // cell that changed is told.
   for (int index = 0; index < kCells; ++index) {
     if (board[index] == board_[index]) continue;
+    StopHint();  // a hint for another board would mislead
     board_[index] = board[index];
     TellCell(CellAt(index), QAccessible::NameChanged);
   }
@@ -105,11 +114,11 @@ void BoardView::BeginClick() {
   inClick_ = true;
 }
 
-void BoardView::ShowPlacement(Cell cell, int side, Placer placer) {
+void BoardView::ShowPlacement(Cell cell, Side side, Placer placer) {
   if (!freshResult_) ClearResult();
   const Answer previous = lastAnswer_;
   if (placer == Placer::kComputer) {
-    clickAnswer_ = lastAnswer_ = {cell, side};
+    clickAnswer_ = lastAnswer_ = {cell, side.number()};
   } else {
     lastAnswer_ = {};
   }
@@ -157,6 +166,32 @@ void BoardView::ClearResult() {
   TellBoard(QAccessible::DescriptionChanged);
 }
 
+void BoardView::ShowHint(Cell cell) {
+  StopHint();
+  hint_ = cell;
+  hintTicks_ = kHintHalfPeriods;
+  hintTimer_.start();
+  update(FrameRect(hint_));
+  if (!hasFocus()) return;
+  if (cell == cursor_) {
+    TellFocus();  // the reader is told the cell again
+  } else {
+    SetCursor(cell);
+  }
+}
+
+void BoardView::OnHintTick() {
+  if (--hintTicks_ <= 0) StopHint();
+  update(FrameRect(hint_));
+}
+
+void BoardView::StopHint() {
+  if (hintTicks_ == 0) return;
+  hintTicks_ = 0;
+  hintTimer_.stop();
+  update(FrameRect(hint_));
+}
+
 void BoardView::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<CursorStep> step = StepOf(*event)) {
     SetCursor(MoveCursor(cursor_, *step));
@@ -181,8 +216,19 @@ void BoardView::focusOutEvent(QFocusEvent* event) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-  if (!hasFocus()) return;
   QPainter painter(this);
+  if (hintRingShown()) {
+    // Yellow between black, as the frame, over the cell's picture.
+    const QRect ring = CellRect(hint_).adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, kRingWidth + 2));
+    painter.drawEllipse(ring);
+    painter.setPen(QPen(kFrameBand, kRingWidth));
+    painter.drawEllipse(ring);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
+  if (!hasFocus()) return;
   const QRect frame = FrameRect(cursor_);
   // The picture inside stays as the window drew it.
   painter.setClipRegion(QRegion(frame).subtracted(QRegion(CellRect(cursor_))));

@@ -7,8 +7,11 @@
 // has the focus, so a mouse player sees the board as before.
 #pragma once
 
+#include <optional>
+
 #include <QAccessible>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include "engine/board.h"
@@ -38,7 +41,7 @@ class BoardView : public QWidget {
   // then to the last cell the computer filled, so a screen reader reads the
   // answer there.
   void BeginClick();
-  void ShowPlacement(Cell cell, int side, Placer placer);
+  void ShowPlacement(Cell cell, Side side, Placer placer);
   void EndClick(Cell clicked);
   // The side whose computer answer filled the cell and still holds it; 0
   // for every other cell.
@@ -49,6 +52,13 @@ class BoardView : public QWidget {
   void ShowResult(const QString& result);
   void ClearResult();
   const QString& result() const { return result_; }
+
+  // A ring blinks on the hinted cell for two seconds; while the board has
+  // the focus, the cursor and a screen reader go there.
+  void ShowHint(Cell cell);
+  // The hinted cell while its ring blinks.
+  std::optional<Cell> hint() const { return hintTicks_ > 0 ? std::optional(hint_) : std::nullopt; }
+  bool hintRingShown() const { return hintTicks_ > 0 && hintTicks_ % 2 == 0; }
 
  signals:
   // Enter or Space on the cursor's cell, or a screen reader's press on a cell.
@@ -66,6 +76,8 @@ class BoardView : public QWidget {
   void TellFocus() const;
   void TellCell(Cell cell, QAccessible::Event change) const;
   void TellBoard(QAccessible::Event change) const;
+  void OnHintTick();
+  void StopHint();
 
   Cell cursor_;
   Board board_{};
@@ -80,6 +92,9 @@ class BoardView : public QWidget {
   // Shown within the running click: the new game's first moves in the same
   // click do not take it away before it could be read.
   bool freshResult_ = false;
+  Cell hint_;
+  int hintTicks_ = 0;  // half-periods of the blinking still to come; even: the ring shows
+  QTimer hintTimer_;
 };
 
 }  // namespace trimbol::app

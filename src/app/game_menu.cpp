@@ -16,7 +16,7 @@
 namespace trimbol::app {
 namespace {
 
-// Each side's items, by side 1..4.
+// Each side's items, by side.
 struct SideItems {
   const char* caption;
   const char* scoreMenu;
@@ -26,83 +26,89 @@ struct SideItems {
   const char* strengthMenu;
   std::array<const char*, 3> strengths;  // none, weak, strong
 };
-constexpr SideItems kSides[] = {
-    {"Крестики", "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61"}},
-    {"Нолики", "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64"}},
-    {"Закорюки", "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67"}},
-    {"Спиральки", "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70"}},
-};
+constexpr std::array<SideItems, 4> kSides = {{
+    {QT_TRANSLATE_NOOP("Menu", "Крестики"), "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61"}},
+    {QT_TRANSLATE_NOOP("Menu", "Нолики"), "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64"}},
+    {QT_TRANSLATE_NOOP("Menu", "Закорюки"), "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67"}},
+    {QT_TRANSLATE_NOOP("Menu", "Спиральки"), "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70"}},
+}};
+static_assert(kSides.size() == kSideCount, "the items of each side");
 
-constexpr std::array<const char*, 3> kAutoModeWords = {"Выкл", "Полу", "Вкл"};
+constexpr std::array<const char*, 3> kAutoModeWords = {QT_TRANSLATE_NOOP("Menu", "Выкл"), QT_TRANSLATE_NOOP("Menu", "Полу"), QT_TRANSLATE_NOOP("Menu", "Вкл")};
 // The word for none is spelled with a Latin H and e when the menu rewrites
 // it; the layout's own caption, which marks the launch value, is all Cyrillic.
-constexpr std::array<const char*, 3> kStrengthWords = {"Heт", "Слабо", "Сильно"};
-constexpr const char* kLayoutNone = "+Нет";
+constexpr std::array<const char*, 3> kStrengthWords = {QT_TRANSLATE_NOOP("Menu", "Heт"), QT_TRANSLATE_NOOP("Menu", "Слабо"), QT_TRANSLATE_NOOP("Menu", "Сильно")};
+constexpr const char* kLayoutNone = QT_TRANSLATE_NOOP("Menu", "+Нет");
 
-QString Marked(const char* word, bool chosen) {
-  return chosen ? QStringLiteral("+") + QString::fromUtf8(word) : QString::fromUtf8(word);
-}
+// Every caption is translated in the one context "Menu".
+QString Tr(const char* caption) { return QCoreApplication::translate("Menu", caption); }
+
+QString Marked(const char* word, bool chosen) { return chosen ? QStringLiteral("+") + Tr(word) : Tr(word); }
 
 }  // namespace
 
 std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
   std::vector<MenuRow> rows = {
-      {0, "N39", "Игра"},
-      {1, "N1", "Новая игра", Qt::Key_F2, [&game] { game.StartNewGame(); }},
-      {1, "N43", "Счет:"},
+      {0, "N39", QT_TRANSLATE_NOOP("Menu", "Игра")},
+      {1, "N1", QT_TRANSLATE_NOOP("Menu", "Новая игра"), Qt::Key_F2, [&game] { game.StartNewGame(); }},
+      {1, "N43", QT_TRANSLATE_NOOP("Menu", "Счет:")},
   };
   for (const SideItems& side : kSides) {
     rows.push_back({2, side.scoreMenu, side.caption});
     rows.push_back({3, side.score, "0"});
   }
   rows.insert(rows.end(), {
+      {1, "N78", QT_TRANSLATE_NOOP("Menu", "Отменить ход"), Qt::CTRL | Qt::Key_Z, [&game] { game.Undo(); }},
+      {1, "N79", QT_TRANSLATE_NOOP("Menu", "Подсказка"), Qt::CTRL | Qt::Key_H, [&game] { game.Hint(); }},
+  });
+  rows.insert(rows.end(), {
       {0, "N3", "-"},
-      {0, "N4", "Настройки"},
-      {1, "N77", "Полн.Авт", {}, [&game] { game.FullAutomation(); }},
-      {1, "N18", "Автомат"},
+      {0, "N4", QT_TRANSLATE_NOOP("Menu", "Настройки")},
+      {1, "N77", QT_TRANSLATE_NOOP("Menu", "Полн.Авт"), {}, [&game] { game.FullAutomation(); }},
+      {1, "N18", QT_TRANSLATE_NOOP("Menu", "Автомат")},
   });
   // The layout marks the launch values: a person at no strength.
-  for (int s = 1; s <= 4; ++s) {
-    rows.push_back({2, kSides[s - 1].autoModeMenu, kSides[s - 1].caption});
+  for (const Side s : AllSides()) {
+    rows.push_back({2, kSides[s.index()].autoModeMenu, kSides[s.index()].caption});
     for (int mode = 0; mode < 3; ++mode) {
-      rows.push_back({3, kSides[s - 1].autoModes[mode], mode == 0 ? "+Выкл" : kAutoModeWords[mode], {},
-                      [&game, s, mode] { game.SetAutoMode(s, mode); }});
+      rows.push_back({3, kSides[s.index()].autoModes[mode], mode == 0 ? QT_TRANSLATE_NOOP("Menu", "+Выкл") : kAutoModeWords[mode], {},
+                      [&game, s, mode] { game.SetAutoMode(s, static_cast<AutoMode>(mode)); }});
     }
   }
-  rows.push_back({1, "N54", "Интеллект"});
-  for (int s = 1; s <= 4; ++s) {
-    rows.push_back({2, kSides[s - 1].strengthMenu, kSides[s - 1].caption});
+  rows.push_back({1, "N54", QT_TRANSLATE_NOOP("Menu", "Интеллект")});
+  for (const Side s : AllSides()) {
+    rows.push_back({2, kSides[s.index()].strengthMenu, kSides[s.index()].caption});
     for (int level = 0; level < 3; ++level) {
-      rows.push_back({3, kSides[s - 1].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
-                      [&game, s, level] { game.SetIntelligence(s, level); }});
+      rows.push_back({3, kSides[s.index()].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
+                      [&game, s, level] { game.SetStrength(s, static_cast<Strength>(level)); }});
     }
   }
   rows.insert(rows.end(), {
       {1, "N17", "-"},
-      {1, "N5", "Звук"},
-      {2, "N6", "Вкл", Qt::CTRL | Qt::Key_S, [&game] { game.SetSound(1); }},
-      {2, "N7", "Выкл", Qt::CTRL | Qt::Key_D, [&game] { game.SetSound(0); }},
+      {1, "N5", QT_TRANSLATE_NOOP("Menu", "Звук")},
+      {2, "N6", QT_TRANSLATE_NOOP("Menu", "Вкл"), Qt::CTRL | Qt::Key_S, [&game] { game.SetSound(1); }},
+      {2, "N7", QT_TRANSLATE_NOOP("Menu", "Выкл"), Qt::CTRL | Qt::Key_D, [&game] { game.SetSound(0); }},
       {1, "N71", "-"},
-      {1, "N51", "Автоначало"},
-      {2, "N52", "Вкл", {}, [&game] { game.SetAutoStart(1); }},
-      {2, "N53", "Выкл", {}, [&game] { game.SetAutoStart(0); }},
-      {1, "N48", "Анимация"},
-      {2, "N49", "Вкл", {}, [&game] { game.SetAnimation(1); }},
-      {2, "N50", "Выкл", {}, [&game] { game.SetAnimation(0); }},
+      {1, "N51", QT_TRANSLATE_NOOP("Menu", "Автоначало")},
+      {2, "N52", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAutoStart(1); }},
+      {2, "N53", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAutoStart(0); }},
+      {1, "N48", QT_TRANSLATE_NOOP("Menu", "Анимация")},
+      {2, "N49", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAnimation(1); }},
+      {2, "N50", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAnimation(0); }},
       {1, "N72", "-"},
-      {1, "N73", "Игроки"},
-      {2, "N410", "4", {}, [&game] { game.SetPlayerCount(4); }},
-      {2, "N310", "3", {}, [&game] { game.SetPlayerCount(3); }},
-      {2, "N210", "2", {}, [&game] { game.SetPlayerCount(2); }},
+      {1, "N73", QT_TRANSLATE_NOOP("Menu", "Игроки")},
+      {2, "N410", "4", {}, [&game] { game.SetSidesInPlay(4); }},
+      {2, "N310", "3", {}, [&game] { game.SetSidesInPlay(3); }},
+      {2, "N210", "2", {}, [&game] { game.SetSidesInPlay(2); }},
       // Diagonal lines never win; the two items have nothing to switch.
-      {1, "N74", "Диаг.выиг"},
-      {2, "N75", "Вкл"},
-      {2, "N76", "Выкл"},
-      {0, "N40", "Помощь"},
-      {1, "N41", "Инструкции", Qt::Key_F1, window.showInstructions},
-      {1, "N42", "О программе...", Qt::SHIFT | Qt::Key_F1, window.showAbout},
+      {1, "N74", QT_TRANSLATE_NOOP("Menu", "Диаг.выиг")},
+      {2, "N75", QT_TRANSLATE_NOOP("Menu", "Вкл")},
+      {2, "N76", QT_TRANSLATE_NOOP("Menu", "Выкл")},
+      {0, "N40", QT_TRANSLATE_NOOP("Menu", "Помощь")},
+      {1, "N41", QT_TRANSLATE_NOOP("Menu", "Инструкции"), Qt::Key_F1, window.showInstructions},
+      {1, "N42", QT_TRANSLATE_NOOP("Menu", "О программе..."), Qt::SHIFT | Qt::Key_F1, window.showAbout},
       {0, "N38", "-"},
-      {0, "N2", "Выход", {}, window.quit},
+      {0, "N2", QT_TRANSLATE_NOOP("Menu", "Выход"), {}, window.quit},
   });
   return rows;
 }
@@ -119,7 +125,7 @@ void GameMenu::Build(const std::vector<MenuRow>& rows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const MenuRow& row = rows[i];
     QMenu* parent = parents[row.depth];
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = Tr(row.caption);
     QAction* action = nullptr;
     if (i + 1 < rows.size() && rows[i + 1].depth > row.depth) {
       QMenu* submenu = parent->addMenu(caption);
@@ -156,14 +162,24 @@ void GameMenu::SetCaption(std::string_view item, const QString& caption) {
   if (action->text() != caption) action->setText(caption);
 }
 
-void GameMenu::ShowAutoMode(int side, int mode) {
-  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].autoModes[i], Marked(kAutoModeWords[i], i == mode));
+void GameMenu::ShowAutoMode(Side side, AutoMode mode) {
+  for (int i = 0; i < 3; ++i) {
+    SetCaption(kSides[side.index()].autoModes[i], Marked(kAutoModeWords[i], i == static_cast<int>(mode)));
+  }
 }
 
-void GameMenu::ShowIntelligence(int side, int level) {
-  for (int i = 0; i < 3; ++i) SetCaption(kSides[side - 1].strengths[i], Marked(kStrengthWords[i], i == level));
+void GameMenu::ShowStrength(Side side, Strength strength) {
+  for (int i = 0; i < 3; ++i) {
+    SetCaption(kSides[side.index()].strengths[i], Marked(kStrengthWords[i], i == static_cast<int>(strength)));
+  }
 }
 
-void GameMenu::ShowScore(int side, int wins) { SetCaption(kSides[side - 1].score, QString::number(wins)); }
+void GameMenu::ShowScore(Side side, int wins) { SetCaption(kSides[side.index()].score, QString::number(wins)); }
+
+void GameMenu::ShowUndoAvailable(bool available) {
+  QAction* undo = Item("N78");
+  if (undo == nullptr) throw std::logic_error("no menu item N78");
+  undo->setEnabled(available);
+}
 
 }  // namespace trimbol::app

@@ -15,6 +15,9 @@ class QAction;
 class QMenu;
 class QWidget;
 
+#include "engine/side.h"
+#include "engine/side_settings.h"
+
 namespace trimbol {
 class Game;
 }
@@ -55,9 +58,11 @@ class GameMenu {
   QAction* Item(std::string_view name) const;
 
   // Rewrites the three captions of the side's submenu, "+" on the chosen one.
-  void ShowAutoMode(int side, int mode);
-  void ShowIntelligence(int side, int level);
-  void ShowScore(int side, int wins);
+  void ShowAutoMode(Side side, AutoMode mode);
+  void ShowStrength(Side side, Strength strength);
+  void ShowScore(Side side, int wins);
+  // Enables "Отменить ход" while a move can be taken back.
+  void ShowUndoAvailable(bool available);
 
  private:
   void SetCaption(std::string_view item, const QString& caption);

@@ -10,11 +10,11 @@ namespace trimbol::app {
 
 HelpDialog::HelpDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      okButton_(new QPushButton(QStringLiteral("OK"), this)),
-      cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
+      okButton_(new QPushButton(tr("OK"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)),
       textBox_(new QTextEdit(this)) {
   setObjectName(QStringLiteral("OKBottomDlg"));
-  setWindowTitle(QStringLiteral("Помощь"));  // replaced before every showing
+  setWindowTitle(tr("Помощь"));  // replaced before every showing
   setFixedSize(313, 214);
 
   okButton_->setObjectName(QStringLiteral("OKBtn"));

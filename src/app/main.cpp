@@ -11,11 +11,13 @@
 #include "main_window.h"
 #include "message_boxes.h"
 #include "sound_module.h"
+#include "translations.h"
 
 int main(int argc, char* argv[]) {
   trimbol::app::NameApplication();
   if (const std::optional<int> status = trimbol::app::HandleCommandLine(argc, argv)) return *status;
   QApplication application(argc, argv);
+  trimbol::app::InstallTranslations(application);
   trimbol::app::ModalMessageBoxes boxes;
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {

@@ -24,6 +24,7 @@
 #include "help_texts.h"
 #include "key_codes.h"
 #include "pictures/app_icon.h"
+#include "shown_text.h"
 
 namespace trimbol::app {
 namespace {
@@ -72,8 +73,8 @@ QFont SansFont(int pixelHeight) {
 
 // The instructions and the paragraphs added after them.
 QString Instructions() {
-  QString text = QString::fromUtf8(kInstructionsText);
-  for (const char* paragraph : kInstructionsAdditions) text += QLatin1Char('\n') + QString::fromUtf8(paragraph);
+  QString text = HelpText(kInstructionsText);
+  for (const char* paragraph : kInstructionsAdditions) text += QLatin1Char('\n') + HelpText(paragraph);
   return text;
 }
 
@@ -92,7 +93,7 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
       surface_(*this),
       sounds_(media) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Тримбол"));
+  setWindowTitle(AppTitle());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kSkyBlue);
   colours.setColor(QPalette::WindowText, Qt::black);
@@ -108,9 +109,10 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
   host_ = std::make_unique<WindowHost>(
       WindowParts{surface_, *board_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, sounds_});
   game_ = std::make_unique<Game>(*host_);
-  menu_->Build(MenuRows(*game_, {[this] { ShowHelp(kInstructionsCaption, Instructions()); },
-                                 [this] { ShowHelp(kAboutCaption, QString::fromUtf8(kAboutText)); },
+  menu_->Build(MenuRows(*game_, {[this] { ShowHelp(HelpText(kInstructionsCaption), Instructions()); },
+                                 [this] { ShowHelp(HelpText(kAboutCaption), HelpText(kAboutText)); },
                                  [] { QCoreApplication::exit(0); }}));
+  menu_->ShowUndoAvailable(false);  // nothing to take back before the first move
 
   Connect(constantRedraw_, &QCheckBox::clicked, &Game::ToggleConstantRedraw);
   Connect(newGame_, &QPushButton::clicked, &Game::StartNewGame);
@@ -137,7 +139,7 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls() {
-  statusLine_ = new QLineEdit(QString::fromUtf8(texts::kStatusBeforeFirstGame), this);
+  statusLine_ = new QLineEdit(GameText(texts::kStatusBeforeFirstGame), this);
   statusLine_->setObjectName(QStringLiteral("Edit8"));
   statusLine_->setGeometry(8, 190, 121, 21);
   statusLine_->setFrame(false);
@@ -151,7 +153,7 @@ void MainWindow::BuildControls() {
   // A right click on the status line opens the window's menu, as anywhere else.
   statusLine_->setContextMenuPolicy(Qt::NoContextMenu);
 
-  constantRedraw_ = new QCheckBox(QStringLiteral("Постоянная прорисовка"), this);
+  constantRedraw_ = new QCheckBox(tr("Постоянная прорисовка"), this);
   constantRedraw_->setObjectName(QStringLiteral("CheckBox1"));
   constantRedraw_->setGeometry(152, 192, 153, 17);
 
@@ -160,11 +162,11 @@ void MainWindow::BuildControls() {
     const char* name;
     const char* caption;
     int left;
-  } buttons[] = {{newGame_, "Button1", "Новая игра", 336},
-                 {onePlayer_, "Button2", "1игрок", 432},
-                 {twoPlayers_, "Button3", "2игрока", 520}};
+  } buttons[] = {{newGame_, "Button1", QT_TR_NOOP("Новая игра"), 336},
+                 {onePlayer_, "Button2", QT_TR_NOOP("1игрок"), 432},
+                 {twoPlayers_, "Button3", QT_TR_NOOP("2игрока"), 520}};
   for (const auto& b : buttons) {
-    b.button = new QPushButton(QString::fromUtf8(b.caption), this);
+    b.button = new QPushButton(tr(b.caption), this);
     b.button->setObjectName(QString::fromLatin1(b.name));
     b.button->setGeometry(b.left, 192, 75, 25);
   }
@@ -221,10 +223,10 @@ QPoint MainWindow::KeyboardMenuPlace() const {
   return mapToGlobal(QPoint(0, 0));
 }
 
-void MainWindow::ShowHelp(const char* caption, const QString& text) {
+void MainWindow::ShowHelp(const QString& caption, const QString& text) {
   // Made on first use: few games ever open it, and every start would pay.
   if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialog>();
-  helpDialog_->ShowText(QString::fromUtf8(caption), text);
+  helpDialog_->ShowText(caption, text);
 }
 
 void MainWindow::FitOuterSize() {

@@ -80,7 +80,7 @@ class MainWindow : public QWidget {
   // Where the menu opens from the keyboard: under the focused control, or
   // under the cursor's cell on the board.
   QPoint KeyboardMenuPlace() const;
-  void ShowHelp(const char* caption, const QString& text);
+  void ShowHelp(const QString& caption, const QString& text);
   // Sets the outer size to 640 x 257, as far as the frame is known.
   void FitOuterSize();
 

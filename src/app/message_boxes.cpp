@@ -3,11 +3,13 @@
 
 #include <QMessageBox>
 
+#include "shown_text.h"
+
 namespace trimbol::app {
 namespace {
 
 void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QString::fromUtf16(kAppTitle), text, QMessageBox::Ok, parent);
+  QMessageBox box(icon, AppTitle(), text, QMessageBox::Ok, parent);
   // Plain text keeps the spaces that centre the result messages.
   box.setTextFormat(Qt::PlainText);
   box.exec();

@@ -9,9 +9,6 @@ class QWidget;
 
 namespace trimbol::app {
 
-// The caption of every box: the application's title.
-inline constexpr char16_t kAppTitle[] = u"Тримбол";
-
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;

@@ -14,6 +14,7 @@
 #include "error_display.h"
 #include "game_menu.h"
 #include "message_boxes.h"
+#include "shown_text.h"
 #include "sounds.h"
 
 namespace trimbol::app {
@@ -22,7 +23,7 @@ void WindowHost::ShowBoard(const Board& board) {
   parts_.boardView.ShowBoard(board);
 }
 
-void WindowHost::ShowPlacement(Cell cell, int side, Placer placer) {
+void WindowHost::ShowPlacement(Cell cell, Side side, Placer placer) {
   parts_.boardView.ShowPlacement(cell, side, placer);
 }
 
@@ -36,7 +37,7 @@ void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {
-  const QString text = QString::fromUtf8(message);
+  const QString text = GameText(message);
   parts_.boxes.ShowMessage(parts_.boxParent, text);
   // Read in the box already; the board keeps it for the player who looks again.
   parts_.boardView.ShowResult(text.trimmed());
@@ -51,15 +52,19 @@ void WindowHost::StopTimer(GameTimer timer) { Timer(timer).stop(); }
 bool WindowHost::IsTimerRunning(GameTimer timer) const { return Timer(timer).isActive(); }
 
 void WindowHost::ShowStatus(std::string_view text) {
-  const QString shown = QString::fromUtf8(text);
+  const QString shown = GameText(text);
   if (parts_.statusLine.text() != shown) parts_.statusLine.setText(shown);
 }
 
-void WindowHost::ShowScore(int side, int wins) { parts_.menu.ShowScore(side, wins); }
+void WindowHost::ShowScore(Side side, int wins) { parts_.menu.ShowScore(side, wins); }
 
-void WindowHost::ShowAutoMode(int side, int mode) { parts_.menu.ShowAutoMode(side, mode); }
+void WindowHost::ShowAutoMode(Side side, AutoMode mode) { parts_.menu.ShowAutoMode(side, mode); }
 
-void WindowHost::ShowIntelligence(int side, int level) { parts_.menu.ShowIntelligence(side, level); }
+void WindowHost::ShowStrength(Side side, Strength strength) { parts_.menu.ShowStrength(side, strength); }
+
+void WindowHost::ShowUndoAvailable(bool available) { parts_.menu.ShowUndoAvailable(available); }
+
+void WindowHost::ShowHint(Cell cell) { parts_.boardView.ShowHint(cell); }
 
 void WindowHost::ReportError(const std::exception& error) { parts_.errors.Show(error); }
 

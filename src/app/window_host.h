@@ -37,7 +37,7 @@ class WindowHost final : public Host {
   explicit WindowHost(const WindowParts& parts) : parts_(parts) {}
 
   void ShowBoard(const Board& board) override;
-  void ShowPlacement(Cell cell, int side, Placer placer) override;
+  void ShowPlacement(Cell cell, Side side, Placer placer) override;
   void ShowAnimationFrame(std::string_view file, Cell cell) override;
   void PlaySound(SoundPlayer player, std::string_view file) override;
   void AnnounceResult(std::string_view message) override;
@@ -45,9 +45,11 @@ class WindowHost final : public Host {
   void StopTimer(GameTimer timer) override;
   bool IsTimerRunning(GameTimer timer) const override;
   void ShowStatus(std::string_view text) override;
-  void ShowScore(int side, int wins) override;
-  void ShowAutoMode(int side, int mode) override;
-  void ShowIntelligence(int side, int level) override;
+  void ShowScore(Side side, int wins) override;
+  void ShowAutoMode(Side side, AutoMode mode) override;
+  void ShowStrength(Side side, Strength strength) override;
+  void ShowUndoAvailable(bool available) override;
+  void ShowHint(Cell cell) override;
   void ReportError(const std::exception& error) override;
 
  private:

@@ -4,13 +4,15 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/side.h"
+
 namespace trimbol {
 
-// PieceCode: 0 empty, 1 crosses, 2 noughts, 3 squiggles, 4 spirals.
-// The same numbers name the sides; side s always places code s.
+// PieceCode: 0 empty, else the number of the side whose piece it is.
 using PieceCode = std::int16_t;
-constexpr int kSides = 4;
 constexpr int kCells = 27;
+
+constexpr PieceCode PieceOf(Side side) { return static_cast<PieceCode>(side.number()); }
 
 using Board = std::array<PieceCode, kCells>;
 

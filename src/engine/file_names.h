@@ -8,11 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/side.h"
+
 namespace trimbol::files {
 
-// The result jingles, by result code: 0 a draw, 1..4 the winning side.
-inline constexpr std::array<std::string_view, 5> kResultSounds = {
-    "Ничья.wav", "ПобКрест.wav", "ПобНол.wav", "ПобЗакор.wav", "ПобСпир.wav"};
+// The result jingles, by result code: 0 a draw, else the winning side's number.
+inline constexpr std::array kResultSounds = {std::string_view("Ничья.wav"), std::string_view("ПобКрест.wav"),
+                                             std::string_view("ПобНол.wav"), std::string_view("ПобЗакор.wav"),
+                                             std::string_view("ПобСпир.wav")};
+static_assert(kResultSounds.size() == kSideCount + 1, "a jingle for a draw and for each side");
 
 inline constexpr std::string_view kKnock = "stuk.wav";
 inline constexpr std::string_view kWoodBlock = "stuk2.wav";
@@ -35,16 +39,16 @@ inline constexpr std::array<std::string_view, 2> kShippedMusic = {kMusic[7], kMu
 
 constexpr int kAnimationFrames = 10;
 
-// Frame 1..10 of side 1..4's placement animation: "k1.bmp" .. "s10.bmp".
-inline std::string FrameFile(int side, int frame) {
-  static constexpr std::array<std::string_view, 4> kPrefixes = {"k", "n", "z", "s"};
-  return std::string(kPrefixes[side - 1]) + std::to_string(frame) + ".bmp";
+// Frame 1..10 of a side's placement animation: "k1.bmp" .. "s10.bmp".
+inline std::string FrameFile(Side side, int frame) {
+  static constexpr PerSide<std::string_view> kPrefixes = {"k", "n", "z", "s"};
+  return std::string(kPrefixes[side]) + std::to_string(frame) + ".bmp";
 }
 
 // Everything the game ships: the frames, the effects, the jingles and two tunes.
 inline std::vector<std::string> ShippedFiles() {
   std::vector<std::string> names;
-  for (int side = 1; side <= 4; ++side) {
+  for (Side side : AllSides()) {
     for (int frame = 1; frame <= kAnimationFrames; ++frame) names.push_back(FrameFile(side, frame));
   }
   for (std::string_view name : kEffectSounds) names.emplace_back(name);

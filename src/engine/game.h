@@ -3,8 +3,12 @@
 // window only through Host.
 #pragma once
 
+#include <optional>
+
 #include "engine/game_state.h"
 #include "engine/host.h"
+#include "engine/turn_driver.h"
+#include "engine/undo_history.h"
 
 namespace trimbol {
 
@@ -14,37 +18,48 @@ class Game {
 
   GameState& state() { return state_; }
   const GameState& state() const { return state_; }
+  Host& host() { return host_; }
 
   // --- Rules ----------------------------------------------------------------
   void NewGame();
   void AdvanceTurn();
   // Ends the game when the side to move holds a line or the board is full.
   void CheckLines();
-  void EndGame(int result);  // 0 a draw, 1..4 the winner
-  // 0..2147483647 from the program's one 64-bit generator.
-  int NextRandom();
-  // Places one piece of `side`; false when the board had no empty cell.
-  bool ComputerMove(int side);
+  void EndGame(std::optional<Side> winner);  // none: a draw
+  // Sets `side`'s piece on `cell`, shows it, checks the lines and passes
+  // the turn. A person's piece starts the animation when it is on.
+  void Place(Cell cell, Side side, Placer placer);
+  // Places one piece of `side` where its computer chooses; false when the
+  // board had no empty cell.
+  bool ComputerMove(Side side);
 
   // --- The pointer ----------------------------------------------------------
-  void PointerMoved(int x, int y);  // client pixels
-  // A left click on the board area: a person's placement, then the
-  // computer's answers.
-  void Clicked();
-  // The same click on `cell` from the keyboard: the pointer plays no part.
-  void ClickCell(Cell cell);
+  void PointerMoved(int x, int y) { turns_.PointerMoved(x, y); }
+  void Clicked() { turns_.Clicked(); }
+  void ClickCell(Cell cell) { turns_.ClickCell(cell); }
+
+  // --- Taking back and hints ------------------------------------------------
+  // Keeps the game as it is, with the clicked cell before the click, for a
+  // person's placement about to be made.
+  void RememberForUndo(Cell clickedBefore);
+  // Takes back the last person's move and every computer move after it;
+  // nothing when there is none in the running game.
+  void Undo();
+  // Shows the strong computer's cell for the person to move; nothing else
+  // changes.
+  void Hint();
 
   // --- Commands of the menu, the buttons and the check box -----------------
   void StartNewGame();
-  void SetAutoMode(int side, int mode);       // 0 a person, 1 half, 2 the computer
-  void SetIntelligence(int side, int level);  // 0 none, 1 weak, 2 strong
-  void FullAutomation();                      // every side by the strong computer
+  void SetAutoMode(Side side, AutoMode mode);
+  void SetStrength(Side side, Strength strength);
+  void FullAutomation();  // every side by the strong computer
   void PresetOnePlayer();
   void PresetTwoPlayers();
-  void SetSound(int on) { state_.soundOn = on; }
-  void SetAutoStart(int on) { state_.autoStartOn = on; }
-  void SetAnimation(int on) { state_.animationOn = on; }
-  void SetPlayerCount(int count) { state_.playerCount = count; }
+  void SetSound(bool on) { state_.soundOn = on; }
+  void SetAutoStart(bool on) { state_.autoStartOn = on; }
+  void SetAnimation(bool on) { state_.animationOn = on; }
+  void SetSidesInPlay(int count) { state_.sidesInPlay = count; }  // 2..kSideCount
   void ToggleConstantRedraw();
 
   // --- Sound and keys -------------------------------------------------------
@@ -59,15 +74,15 @@ class Game {
   void AnimationTick();  // one frame of the placement animation
 
  private:
-  // Everything a click sets off, on `cell`; a person places only when the
-  // click was over the board.
-  void Click(Cell cell, bool overBoard);
-  void PlaceByPerson(int side);
-  void PlayMoveSound(int side);
   bool EmptyCellExists() const;
+  void ForgetUndo();
+  void TellUndoAvailable();
 
   GameState state_;
   Host& host_;
+  TurnDriver turns_{*this};
+  UndoHistory undo_;
+  bool undoShown_ = false;  // what the host was last told
 };
 
 }  // namespace trimbol

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "engine/board.h"
+#include "engine/side.h"
+#include "engine/side_settings.h"
 #include "engine/sound_player.h"
 
 namespace trimbol {
@@ -26,7 +28,7 @@ class Host {
   virtual void ShowBoard(const Board& board) = 0;
   // A piece of `side` has just been set on `cell`, before the board is shown
   // and the lines are checked; a screen reader tells it from here.
-  virtual void ShowPlacement(Cell cell, int side, Placer placer) = 0;
+  virtual void ShowPlacement(Cell cell, Side side, Placer placer) = 0;
   // Reads one animation frame from its file anew and shows it over `cell`.
   // Throws FileError when the file is missing or not a valid bitmap.
   virtual void ShowAnimationFrame(std::string_view file, Cell cell) = 0;
@@ -46,11 +48,15 @@ class Host {
   // Whose turn it is and how many games each side has won; the status tick
   // repeats both ten times a second, so showing what is shown must cost nothing.
   virtual void ShowStatus(std::string_view text) = 0;
-  virtual void ShowScore(int side, int wins) = 0;
-  // The player chose how a side is played (0 a person, 1 half, 2 the
-  // computer) or how well (0 none, 1 weak, 2 strong).
-  virtual void ShowAutoMode(int side, int mode) = 0;
-  virtual void ShowIntelligence(int side, int level) = 0;
+  virtual void ShowScore(Side side, int wins) = 0;
+  // The player chose how a side is played or how well.
+  virtual void ShowAutoMode(Side side, AutoMode mode) = 0;
+  virtual void ShowStrength(Side side, Strength strength) = 0;
+
+  // Whether a move can be taken back now; told when that changes.
+  virtual void ShowUndoAvailable(bool available) = 0;
+  // The cell a strong computer would take for the person to move.
+  virtual void ShowHint(Cell cell) = 0;
 
   // A failure the game reports and then carries on from.
   virtual void ReportError(const std::exception& error) = 0;

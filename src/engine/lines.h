@@ -1,5 +1,5 @@
 // The 27 winning lines (rows and columns of each layer, and the pillars
-// through the layers; no diagonals), in the order the computer player walks
+// through the layers; no diagonals), in the order the computer walks
 // them: for outer i and inner j, row j of layer i, column j of layer i, and
 // the pillar at column i, row j.
 #pragma once

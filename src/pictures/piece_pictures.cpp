@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/side.h"
 #include "pictures/piece_shapes.h"
 
 namespace trimbol::pictures {
@@ -20,6 +21,7 @@ QColor PieceColour(int code) {
       QColor(255, 0, 0),    // squiggles: red
       QColor(128, 64, 0),   // spirals: brown
   };
+  static_assert(std::tuple_size_v<decltype(colours)> == kSideCount + 1, "a colour for empty and for each side");
   if (code < 0 || code >= static_cast<int>(colours.size()))
     throw std::out_of_range("no piece with code " + std::to_string(code));
   return colours[static_cast<std::size_t>(code)];

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/translations.h"
 #include "media/media_players.h"
 
 namespace trimbol::app::testing {
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
   QApplication application(argc, argv);
+  trimbol::app::InstallTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -93,10 +93,10 @@ TEST_F(BoardKeys, EnterAndSpacePlaceAsAClickOnTheCursorsCellDoes) {
   FocusView();
   Press(Qt::Key_Return);
   EXPECT_EQ(State().at({1, 1, 1}), 1);
-  EXPECT_EQ(State().currentPlayer, 2);
+  EXPECT_EQ(State().toMove, trimbol::Side(2));
   EXPECT_TRUE(window_->timer(GameTimer::kAnimation)->isActive()) << "a person's placement is animated";
   Press(Qt::Key_Space);  // on the cross: nothing
-  EXPECT_EQ(State().currentPlayer, 2);
+  EXPECT_EQ(State().toMove, trimbol::Side(2));
   Press(Qt::Key_Down);
   Press(Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(State().at({1, 1, 2}), 2);
@@ -135,7 +135,7 @@ TEST_F(BoardKeys, AfterTheComputersAnswersTheCursorIsOnTheLastOne) {
   const Cell spiral = CellAt(static_cast<int>(std::find(board.begin(), board.end(), 4) - board.begin()));
   EXPECT_EQ(View().cursor(), spiral);
   EXPECT_EQ(View().ComputerAnswerAt(spiral), 4);
-  EXPECT_EQ(State().currentPlayer, 1);
+  EXPECT_EQ(State().toMove, trimbol::Side(1));
 }
 
 TEST_F(BoardKeys, TheMenuOpensWithTheMenuKeyAndShiftF10UnderTheCursor) {

@@ -10,6 +10,14 @@ namespace {
 using Menu = WindowTest;
 using Sides = std::array<int, 4>;
 
+// The settings by their numbers, the menu's item order.
+template <typename Enum>
+Sides Numbers(const PerSide<Enum>& values) {
+  Sides numbers{};
+  for (const Side side : AllSides()) numbers[side.index()] = static_cast<int>(values[side]);
+  return numbers;
+}
+
 // The three items of each side's "Автомат" and "Интеллект" submenus.
 const char* const kAutoModeItems[4][3] = {
     {"N25", "N26", "N27"}, {"N28", "N29", "N30"}, {"N32", "N33", "N34"}, {"N35", "N36", "N37"}};
@@ -35,10 +43,10 @@ TEST_F(Menu, EveryChoiceSetsItsOwnSideAndMarksOnlyItself) {
       Sides expected{};
       expected[side] = value;
       Choose(kAutoModeItems[side][value]);
-      EXPECT_EQ(state.autoMode, expected) << kAutoModeItems[side][value];
+      EXPECT_EQ(Numbers(state.autoMode), expected) << kAutoModeItems[side][value];
       EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[side]), autoModes[value]) << kAutoModeItems[side][value];
       Choose(kStrengthItems[side][value]);
-      EXPECT_EQ(state.intelligence, expected) << kStrengthItems[side][value];
+      EXPECT_EQ(Numbers(state.strength), expected) << kStrengthItems[side][value];
       EXPECT_EQ(Captions(window_->menu(), kStrengthItems[side]), strengths[value]) << kStrengthItems[side][value];
     }
   }
@@ -48,57 +56,61 @@ TEST_F(Menu, PresetsAndFullAutomationSetEverySide) {
   const GameState& state = window_->game().state();
   Choose("N29");
   ClickOn(window_->onePlayerButton());
-  EXPECT_EQ(state.autoMode, (Sides{0, 1, 2, 2}));
-  EXPECT_EQ(state.intelligence, (Sides{0, 1, 2, 2}));
+  EXPECT_EQ(Numbers(state.autoMode), (Sides{0, 1, 2, 2}));
+  EXPECT_EQ(Numbers(state.strength), (Sides{0, 1, 2, 2}));
   ClickOn(window_->twoPlayersButton());
-  EXPECT_EQ(state.autoMode, (Sides{0, 0, 1, 1}));
-  EXPECT_EQ(state.intelligence, (Sides{0, 0, 2, 1}));
+  EXPECT_EQ(Numbers(state.autoMode), (Sides{0, 0, 1, 1}));
+  EXPECT_EQ(Numbers(state.strength), (Sides{0, 0, 2, 1}));
   // The presets leave the markers on the earlier choices.
   EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[1]), "Выкл +Полу Вкл");
   EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[2]), "+Выкл Полу Вкл");
 
   Choose("N77");
-  EXPECT_EQ(state.autoMode, (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(state.intelligence, (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(Numbers(state.autoMode), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(Numbers(state.strength), (Sides{2, 2, 2, 2}));
   for (int side = 0; side < 4; ++side) {
     EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[side]), "Выкл Полу +Вкл");
     EXPECT_EQ(Captions(window_->menu(), kStrengthItems[side]), "Heт Слабо +Сильно");
   }
-  EXPECT_EQ(state.currentPlayer, 0) << "no game starts";
+  EXPECT_EQ(state.toMove, std::nullopt) << "no game starts";
 }
 
 TEST_F(Menu, EachSettingItemStoresItsValue) {
   const GameState& state = window_->game().state();
   struct Case {
     const char* item;
-    const int& field;
+    int (*field)(const GameState&);
     int value;
   };
-  const Case cases[] = {{"N6", state.soundOn, 1},      {"N7", state.soundOn, 0},     {"N53", state.autoStartOn, 0},
-                        {"N52", state.autoStartOn, 1}, {"N50", state.animationOn, 0}, {"N49", state.animationOn, 1},
-                        {"N210", state.playerCount, 2}, {"N310", state.playerCount, 3}, {"N410", state.playerCount, 4}};
+  constexpr auto sound = [](const GameState& s) { return int(s.soundOn); };
+  constexpr auto autoStart = [](const GameState& s) { return int(s.autoStartOn); };
+  constexpr auto animation = [](const GameState& s) { return int(s.animationOn); };
+  constexpr auto sides = [](const GameState& s) { return s.sidesInPlay; };
+  const Case cases[] = {{"N6", sound, 1},      {"N7", sound, 0},      {"N53", autoStart, 0},
+                        {"N52", autoStart, 1}, {"N50", animation, 0}, {"N49", animation, 1},
+                        {"N210", sides, 2},    {"N310", sides, 3},    {"N410", sides, 4}};
   for (const Case& c : cases) {
     Choose(c.item);
-    EXPECT_EQ(c.field, c.value) << c.item;
+    EXPECT_EQ(c.field(state), c.value) << c.item;
   }
   const GameState before = state;
   for (const char* item : {"N75", "N76"}) Choose(item);  // "Диаг.выиг": nothing behind it
   EXPECT_EQ(state.autoMode, before.autoMode);
   EXPECT_EQ(state.soundOn, before.soundOn);
   Choose("N1");
-  EXPECT_EQ(state.currentPlayer, 1);
+  EXPECT_EQ(state.toMove, trimbol::Side(1));
 }
 
 TEST_F(Menu, ShortcutsWorkFromEveryControlWithoutOpeningTheMenu) {
-  const auto random = window_->game().state().randomState;
+  const auto random = window_->game().state().random;
   QTest::keyClick(window_->statusLine(), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(window_->game().state().soundOn, 1);
+  EXPECT_TRUE(window_->game().state().soundOn);
   // With sound on, an opening would have drawn a random number and failed
   // on the missing click sound.
   QTest::keyClick(window_->statusLine(), Qt::Key_D, Qt::ControlModifier);  // not the line edit's "delete"
-  EXPECT_EQ(window_->game().state().soundOn, 0);
+  EXPECT_FALSE(window_->game().state().soundOn);
   QTest::keyClick(window_->constantRedrawBox(), Qt::Key_F2);
-  EXPECT_EQ(window_->game().state().currentPlayer, 1);
+  EXPECT_EQ(window_->game().state().toMove, trimbol::Side(1));
 
   QStringList captions;
   auto closeDialog = [&] {
@@ -115,7 +127,7 @@ TEST_F(Menu, ShortcutsWorkFromEveryControlWithoutOpeningTheMenu) {
   QTest::keyClick(window_->twoPlayersButton(), Qt::Key_F1, Qt::ShiftModifier);
   EXPECT_EQ(captions, QStringList({"Инструкции", "О программе..."}));
 
-  EXPECT_EQ(window_->game().state().randomState, random);
+  EXPECT_EQ(window_->game().state().random, random);
   EXPECT_TRUE(boxes_.errors.isEmpty()) << boxes_.errors.join('|').toStdString();
   EXPECT_FALSE(window_->menu().popup()->isVisible());
 }
@@ -127,12 +139,12 @@ TEST_F(Menu, RightClickPlaysTheOpeningSoundFirstAndAFailureKeepsTheMenuShut) {
   EXPECT_TRUE(boxes_.errors.isEmpty());
 
   Choose("N6");
-  const auto random = window_->game().state().randomState;
+  const auto random = window_->game().state().random;
   ClickAt({300, 230}, Qt::RightButton);
   // 1410184549 % 5 = 4: the knock, which this folder does not hold.
   EXPECT_EQ(boxes_.errors, QStringList{"Couldn't open \"stuk.wav\": No such file or directory."});
   EXPECT_FALSE(window_->menu().popup()->isVisible());
-  EXPECT_NE(window_->game().state().randomState, random);
+  EXPECT_NE(window_->game().state().random, random);
 }
 
 TEST_F(Menu, ARightClickOnAnyControlOpensTheWindowsMenu) {
@@ -145,7 +157,7 @@ TEST_F(Menu, ARightClickOnAnyControlOpensTheWindowsMenu) {
     window_->menu().popup()->hide();
   }
   EXPECT_TRUE(boxes_.errors.isEmpty());
-  EXPECT_EQ(window_->game().state().currentPlayer, 0) << "a right click on the new-game button starts no game";
+  EXPECT_EQ(window_->game().state().toMove, std::nullopt) << "a right click on the new-game button starts no game";
 }
 
 }  // namespace

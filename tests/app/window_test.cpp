@@ -105,7 +105,7 @@ TEST_F(BoardView, TheStatusLineIsWrittenOnlyWhenItsTextChanges) {
   } counter;
   QLineEdit* status = window_->statusLine();
   status->installEventFilter(&counter);
-  window_->game().state().currentPlayer = 2;
+  window_->game().state().toMove = trimbol::Side(2);
   window_->game().StatusTick();
   QTest::qWait(30);
   EXPECT_EQ(status->text(), "Ход ноликов");
@@ -125,7 +125,7 @@ TEST_F(Mouse, APersonPlacesWithRealMouseEvents) {
   ClickOn(window_->newGameButton());
   ClickAt({300, 70});  // layer 1, column 1, row 1
   EXPECT_EQ(window_->game().state().at({1, 1, 1}), 1);
-  EXPECT_EQ(window_->game().state().currentPlayer, 2);
+  EXPECT_EQ(window_->game().state().toMove, trimbol::Side(2));
   EXPECT_TRUE(ShowsPicture(Shown(), {290, 70}, pictures::PiecePicture(1)));
 
   // Pressed on the board, released outside the window: no click. The moves
@@ -137,7 +137,7 @@ TEST_F(Mouse, APersonPlacesWithRealMouseEvents) {
   EXPECT_EQ(window_->game().state().lastPointerY, -40);
   QTest::mouseRelease(window, Qt::LeftButton, {}, {480, -40});
   EXPECT_EQ(window_->game().state().at({2, 0, 2}), 0);
-  EXPECT_EQ(window_->game().state().currentPlayer, 2);
+  EXPECT_EQ(window_->game().state().toMove, trimbol::Side(2));
 }
 
 TEST_F(Mouse, OnlyALeftClickOnTheWindowItselfIsAClick) {

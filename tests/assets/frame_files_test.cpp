@@ -39,8 +39,8 @@ TEST(RunFolder, HoldsEveryShippedFile) {
 
 TEST(FrameFiles, AreFiftySquare24BitBitmapsOfTheSidesColour) {
   const QColor white(255, 255, 255);
-  for (int side = 1; side <= 4; ++side) {
-    const QColor colour = trimbol::pictures::PieceColour(side);
+  for (const trimbol::Side side : trimbol::AllSides()) {
+    const QColor colour = trimbol::pictures::PieceColour(side.number());
     QImage first;
     for (int frame = 1; frame <= 10; ++frame) {
       const fs::path path = kRunDir / trimbol::files::FrameFile(side, frame);
@@ -64,7 +64,7 @@ TEST(FrameFiles, AreFiftySquare24BitBitmapsOfTheSidesColour) {
       if (frame == 10) {
         EXPECT_NE(image, first) << "the frames do not animate";
         EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
-                  trimbol::pictures::PiecePicture(side).convertToFormat(QImage::Format_RGB32))
+                  trimbol::pictures::PiecePicture(side.number()).convertToFormat(QImage::Format_RGB32))
             << "the last frame must match the board picture the redraw puts there";
       }
     }

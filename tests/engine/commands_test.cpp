@@ -26,11 +26,11 @@ TEST_F(ChoiceMenuTest, EachChoiceSetsAndShowsOnlyItsSidesValue) {
       Sides expected{};
       expected[side - 1] = value;
       Run("auto " + std::to_string(side) + " " + std::to_string(value));
-      EXPECT_EQ(s.autoMode, expected);
-      EXPECT_EQ(scenario.host().shownAutoModes(), expected);
+      EXPECT_EQ(Numbers(s.autoMode), expected);
+      EXPECT_EQ(Numbers(scenario.host().shownAutoModes()), expected);
       Run("intel " + std::to_string(side) + " " + std::to_string(value));
-      EXPECT_EQ(s.intelligence, expected);
-      EXPECT_EQ(scenario.host().shownIntelligence(), expected);
+      EXPECT_EQ(Numbers(s.strength), expected);
+      EXPECT_EQ(Numbers(scenario.host().shownStrengths()), expected);
     }
   }
   EXPECT_TRUE(events().empty());
@@ -38,23 +38,23 @@ TEST_F(ChoiceMenuTest, EachChoiceSetsAndShowsOnlyItsSidesValue) {
 
 TEST_F(ChoiceMenuTest, FullAutomationSetsEverySideAndPresetsLeaveTheMenuAlone) {
   Run("fullauto");
-  EXPECT_EQ(s.autoMode, (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(s.intelligence, (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(scenario.host().shownAutoModes(), (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(scenario.host().shownIntelligence(), (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(s.currentPlayer, 0) << "starts no game";
+  EXPECT_EQ(Numbers(s.autoMode), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(Numbers(s.strength), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(Numbers(scenario.host().shownAutoModes()), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(Numbers(scenario.host().shownStrengths()), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(s.toMove, std::nullopt) << "starts no game";
   EXPECT_TRUE(events().empty()) << "makes no move";
 
   Run("players 2\npreset2");
-  EXPECT_EQ(s.autoMode, (Sides{0, 0, 1, 1}));
-  EXPECT_EQ(s.intelligence, (Sides{0, 0, 2, 1}));
+  EXPECT_EQ(Numbers(s.autoMode), (Sides{0, 0, 1, 1}));
+  EXPECT_EQ(Numbers(s.strength), (Sides{0, 0, 2, 1}));
   Run("preset1");
-  EXPECT_EQ(s.autoMode, (Sides{0, 1, 2, 2}));
-  EXPECT_EQ(s.intelligence, (Sides{0, 1, 2, 2}));
-  EXPECT_EQ(scenario.host().shownAutoModes(), (Sides{2, 2, 2, 2})) << "the menu keeps the earlier choices";
-  EXPECT_EQ(scenario.host().shownIntelligence(), (Sides{2, 2, 2, 2}));
-  EXPECT_EQ(s.playerCount, 2) << "presets leave the count alone";
-  EXPECT_EQ(s.currentPlayer, 0);
+  EXPECT_EQ(Numbers(s.autoMode), (Sides{0, 1, 2, 2}));
+  EXPECT_EQ(Numbers(s.strength), (Sides{0, 1, 2, 2}));
+  EXPECT_EQ(Numbers(scenario.host().shownAutoModes()), (Sides{2, 2, 2, 2})) << "the menu keeps the earlier choices";
+  EXPECT_EQ(Numbers(scenario.host().shownStrengths()), (Sides{2, 2, 2, 2}));
+  EXPECT_EQ(s.sidesInPlay, 2) << "presets leave the count alone";
+  EXPECT_EQ(s.toMove, std::nullopt);
 }
 
 TEST_F(SimpleSettingsTest, ChangeNothingButTheirValue) {
@@ -64,28 +64,28 @@ TEST_F(SimpleSettingsTest, ChangeNothingButTheirValue) {
   Play(scenario, "players 3\nsound 1\nautostart 0\nanimation 0");
   const GameState& s = scenario.game().state();
   EXPECT_EQ(s.board, board);
-  EXPECT_EQ(s.currentPlayer, 2);
-  EXPECT_EQ(s.playerCount, 3);
-  EXPECT_EQ(s.soundOn, 1);
-  EXPECT_EQ(s.autoStartOn, 0);
-  EXPECT_EQ(s.animationOn, 0);
+  EXPECT_EQ(s.toMove, Side(2));
+  EXPECT_EQ(s.sidesInPlay, 3);
+  EXPECT_TRUE(s.soundOn);
+  EXPECT_FALSE(s.autoStartOn);
+  EXPECT_FALSE(s.animationOn);
   EXPECT_TRUE(scenario.host().events().empty());
 }
 
 TEST_F(CheckBoxTest, TogglesConstantRedrawAndAlwaysStopsAnimation) {
   Play(scenario, "checkbox\ntick2");
   EXPECT_TRUE(scenario.host().IsTimerRunning(GameTimer::kRedraw));
-  EXPECT_EQ(scenario.game().state().animationOn, 0);
+  EXPECT_FALSE(scenario.game().state().animationOn);
   EXPECT_EQ(scenario.host().events(), Strings{"draw"}) << "an empty board, with no game";
   Play(scenario, "animation 1\ncheckbox\ntick2");
   EXPECT_FALSE(scenario.host().IsTimerRunning(GameTimer::kRedraw));
-  EXPECT_EQ(scenario.game().state().animationOn, 0);
+  EXPECT_FALSE(scenario.game().state().animationOn);
   EXPECT_EQ(scenario.host().events().size(), 1u) << "no tick once stopped";
 }
 
 TEST_F(MenuSoundTest, DrawsOneRandomNumberPerOpeningOnlyWithSound) {
   Play(scenario, "menu\nmenu");
-  EXPECT_EQ(scenario.game().state().randomState, 22695478u);
+  EXPECT_EQ(scenario.game().state().random.state(), 22695478u);
   EXPECT_TRUE(scenario.host().events().empty());
   // 1410184549 % 5 = 4, 672584604 % 5 = 4, 1915668986 % 5 = 1.
   Play(scenario, "sound 1\nmenu\nmenu\nmenu");
@@ -97,10 +97,8 @@ TEST_F(MenuSoundTest, EveryRemainderPicksItsFile) {
   g.SetSound(1);
   std::map<int, std::string> seen;
   for (int i = 0; i < 60; ++i) {
-    GameState copy = g.state();
-    Game probe(scenario.host());
-    probe.state() = copy;
-    const int remainder = probe.NextRandom() % 5;
+    RandomGenerator probe = g.state().random;
+    const int remainder = probe.Next() % 5;
     scenario.host().events().clear();
     g.MenuOpening();
     seen[remainder] = scenario.host().events().at(0);
@@ -130,14 +128,14 @@ TEST_F(StatusTickTest, ShowsTheSideToMoveAndTheScoresThenChecks) {
   Play(scenario, "newgame\ntick1");
   EXPECT_EQ(scenario.host().status(), "Ход крестиков");
   s.winCount = {12, 0, 3, 0};
-  s.currentPlayer = 4;
+  s.toMove = Side(4);
   Put(s, {{0, 4}, {9, 4}, {18, 4}});
   Play(scenario, "tick1");
   EXPECT_EQ(scenario.host().status(), "Ход спиральков");
-  EXPECT_EQ(scenario.host().scores(), (std::array<std::string, 4>{"12", "0", "3", "0"}))
+  EXPECT_EQ(scenario.host().scores(), (PerSide<std::string>{"12", "0", "3", "0"}))
       << "the count rises after the scores are shown";
-  EXPECT_EQ(s.winCount[3], 1) << "the tick's line check ended the game";
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.winCount[Side(4)], 1) << "the tick's line check ended the game";
+  EXPECT_EQ(s.toMove, Side(1));
 }
 
 TEST_F(AnimationTickTest, DrawsTenFramesAtTheClickedCellThenStops) {

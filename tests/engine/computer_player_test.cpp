@@ -1,4 +1,5 @@
 // The random generator and the computer player's choice of a cell.
+#include "engine/computer_choice.h"
 #include "test_support.h"
 
 namespace trimbol::test {
@@ -7,9 +8,9 @@ namespace {
 using RandomTest = GameTest;
 
 TEST_F(RandomTest, GivesTheFixedSequenceFromStartUp) {
-  EXPECT_EQ(g.NextRandom(), 1410184549);
-  EXPECT_EQ(g.NextRandom(), 672584604);
-  EXPECT_EQ(g.NextRandom(), 1915668986);
+  EXPECT_EQ(s.random.Next(), 1410184549);
+  EXPECT_EQ(s.random.Next(), 672584604);
+  EXPECT_EQ(s.random.Next(), 1915668986);
 }
 
 // A game at "newgame" with the given side to move and strength.
@@ -20,14 +21,14 @@ struct Fixture {
   Fixture(int side, int level) {
     g.SetAutoStart(0);  // keep the final position on the board
     g.StartNewGame();
-    s.currentPlayer = side;
-    s.IntelligenceOf(side) = level;
+    s.toMove = Side(side);
+    s.strength[Side(side)] = static_cast<Strength>(level);
     scenario.host().events().clear();
   }
   // The cells that changed from empty, after one move.
   std::vector<int> Move(int side) {
     const Board before = s.board;
-    g.ComputerMove(side);
+    g.ComputerMove(Side(side));
     std::vector<int> placed;
     for (int i = 0; i < kCells; ++i) {
       if (before[i] != s.board[i]) placed.push_back(i);
@@ -40,7 +41,7 @@ TEST(ComputerPlayerTest, FirstMoveOfEveryStrengthTakesCellEleven) {
   for (int level = 0; level <= 2; ++level) {
     Fixture f(2, level);
     EXPECT_EQ(f.Move(2), std::vector<int>{11}) << "level " << level;
-    EXPECT_EQ(f.s.currentPlayer, 3) << "the move passes the turn";
+    EXPECT_EQ(f.s.toMove, Side(3)) << "the move passes the turn";
     EXPECT_EQ(f.scenario.host().events(), std::vector<std::string>{"draw"});
   }
 }
@@ -59,7 +60,7 @@ TEST(ComputerPlayerTest, WeakCompletesItsOwnLineButDoesNotBlock) {
   Put(f.s, {{0, 1}, {3, 1}});                      // crosses threaten cell 6
   Put(f.s, {{CellIndex(2, 2, 0), 2}, {CellIndex(2, 2, 2), 2}});  // noughts' column gap
   EXPECT_EQ(f.Move(2), std::vector<int>{CellIndex(2, 2, 1)});
-  EXPECT_EQ(f.s.winCount[1], 1);
+  EXPECT_EQ(f.s.winCount[Side(2)], 1);
 
   Fixture open(2, 1);
   Put(open.s, {{0, 1}, {3, 1}});
@@ -94,13 +95,40 @@ TEST(ComputerPlayerTest, ReachesTheLastEmptyCellByChance) {
   EXPECT_EQ(Count(f.scenario.host().events(), "message         НИЧЬЯ!       "), 1);
 }
 
+TEST(ComputerChoiceTest, DrawsThreeNumbersPerAttemptAndReadsNothingElse) {
+  Board board{};
+  board[0] = board[3] = 2;  // noughts complete at cell 6 in the first attempt
+  RandomGenerator random, expected;
+  for (int i = 0; i < 3; ++i) expected.Next();
+  const Board before = board;
+  EXPECT_EQ(ChooseCell(board, Side(2), Strength::kWeak, random), CellAt(6));
+  EXPECT_EQ(random, expected) << "one attempt: three draws";
+  EXPECT_EQ(board, before);
+
+  // At random, attempts repeat on taken cells: the first draws give cell 11.
+  board = {};
+  board[11] = 1;
+  random = expected = RandomGenerator();
+  const std::optional<Cell> cell = ChooseCell(board, Side(2), Strength::kNone, random);
+  ASSERT_TRUE(cell);
+  EXPECT_NE(*cell, CellAt(11));
+  EXPECT_EQ(board[CellIndex(*cell)], 0);
+  int draws = 0;
+  while (!(expected == random)) {
+    expected.Next();
+    ASSERT_LT(++draws, 3000);
+  }
+  EXPECT_EQ(draws % 3, 0) << "whole attempts only";
+  EXPECT_GE(draws, 6) << "cell 11 was drawn first and passed over";
+}
+
 TEST(ComputerPlayerTest, AFullBoardReturnsWithoutAMove) {
   Fixture f(1, 2);
   f.s.board.fill(2);
-  const auto randomBefore = f.s.randomState;
-  EXPECT_FALSE(f.g.ComputerMove(1));
-  EXPECT_EQ(f.s.currentPlayer, 1);
-  EXPECT_EQ(f.s.randomState, randomBefore);
+  const auto randomBefore = f.s.random.state();
+  EXPECT_FALSE(f.g.ComputerMove(Side(1)));
+  EXPECT_EQ(f.s.toMove, Side(1));
+  EXPECT_EQ(f.s.random.state(), randomBefore);
   EXPECT_TRUE(f.scenario.host().events().empty());
 }
 

@@ -26,43 +26,43 @@ TEST_F(TurnOrderTest, RotatesOverTheSidesInPlay) {
   const std::vector<std::pair<int, std::vector<int>>> table = {
       {4, {0, 2, 3, 4, 1}}, {3, {0, 2, 3, 1, 4}}, {2, {0, 2, 1, 3, 4}}};
   for (const auto& [count, after] : table) {
-    s.playerCount = count;
+    s.sidesInPlay = count;
     for (int before = 0; before <= 4; ++before) {
-      s.currentPlayer = before;
+      s.toMove = before == 0 ? std::nullopt : std::optional(Side(before));
       g.AdvanceTurn();
-      EXPECT_EQ(s.currentPlayer, after[before]) << "count " << count << " from " << before;
+      EXPECT_EQ(Number(s.toMove), after[before]) << "count " << count << " from " << before;
     }
   }
 }
 
 TEST_F(TurnOrderTest, FollowsAPlayerCountChangedMidGame) {
   g.StartNewGame();
-  s.currentPlayer = 4;
-  g.SetPlayerCount(3);
+  s.toMove = Side(4);
+  g.SetSidesInPlay(3);
   g.AdvanceTurn();
-  EXPECT_EQ(s.currentPlayer, 4) << "side 4 keeps the move once the count drops to 3";
-  g.SetPlayerCount(4);
+  EXPECT_EQ(s.toMove, Side(4)) << "side 4 keeps the move once the count drops to 3";
+  g.SetSidesInPlay(4);
   g.AdvanceTurn();
-  EXPECT_EQ(s.currentPlayer, 1);
-  g.SetPlayerCount(2);
+  EXPECT_EQ(s.toMove, Side(1));
+  g.SetSidesInPlay(2);
   g.AdvanceTurn();
-  g.SetPlayerCount(4);
+  g.SetSidesInPlay(4);
   g.AdvanceTurn();
-  EXPECT_EQ(s.currentPlayer, 3) << "raised from 2 to 4 after side 2 moved";
+  EXPECT_EQ(s.toMove, Side(3)) << "raised from 2 to 4 after side 2 moved";
   g.StartNewGame();
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.toMove, Side(1));
 }
 
 TEST_F(NewGameTest, ClearsTheBoardKeepsCountsAndOrdersItsEffects) {
   s.winCount = {3, 1, 0, 2};
-  s.gameEnded = 1;
+  s.gameEnded = true;
   Put(s, {{0, 1}, {13, 2}});
   g.SetSound(1);
   g.StartNewGame();
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.toMove, Side(1));
   EXPECT_EQ(Empties(s.board), 27);
-  EXPECT_EQ(s.winCount, (std::array<int, 4>{3, 1, 0, 2}));
-  EXPECT_EQ(s.gameEnded, 0);
+  EXPECT_EQ(s.winCount, (PerSide<int>{3, 1, 0, 2}));
+  EXPECT_FALSE(s.gameEnded);
   EXPECT_EQ(scenario.host().events(),
             (std::vector<std::string>{"effect Zvon.wav", "timer1 start", "draw"}));
   EXPECT_EQ(Empties(scenario.host().lastShown()), 27) << "the drawing shows the cleared board";
@@ -72,7 +72,7 @@ TEST_F(NewGameTest, AMissingBellIsReportedAndTheGameStillStarts) {
   Play(scenario, "sound 1\nnewgame\nmove 35 35\nclick");
   ASSERT_EQ(s.board[0], 1);
   Play(scenario, "missing Zvon.wav\nnewgame");
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.toMove, Side(1));
   EXPECT_EQ(Empties(s.board), 27);
   const auto tail = std::vector<std::string>(scenario.host().events().end() - 4,
                                              scenario.host().events().end());
@@ -102,9 +102,9 @@ TEST(EveryLineTest, WinsForTheSideToMove) {
       g.StartNewGame();
       GameState& s = g.state();
       for (int cell : line) s.board[cell] = static_cast<PieceCode>(side);
-      s.currentPlayer = side;
+      s.toMove = Side(side);
       g.CheckLines();
-      EXPECT_EQ(s.winCount[side - 1], 1) << "line " << line[0] << "," << line[1] << "," << line[2];
+      EXPECT_EQ(s.winCount[Side(side)], 1) << "line " << line[0] << "," << line[1] << "," << line[2];
       EXPECT_EQ(Count(scenario.host().events(), "message " + kWinMessages[side - 1]), 1);
     }
   }
@@ -113,9 +113,9 @@ TEST(EveryLineTest, WinsForTheSideToMove) {
 TEST_F(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
   g.StartNewGame();
   Put(s, {{0, 2}, {3, 2}, {6, 2}});  // a complete row of noughts
-  s.currentPlayer = 1;
+  s.toMove = Side(1);
   g.CheckLines();
-  EXPECT_EQ(s.gameEnded, 0) << "noughts' line is not checked on crosses' turn";
+  EXPECT_FALSE(s.gameEnded) << "noughts' line is not checked on crosses' turn";
   const std::vector<std::array<int, 3>> diagonals = {
       {CellIndex(0, 0, 0), CellIndex(1, 1, 1), CellIndex(2, 2, 2)},  // through the cube
       {CellIndex(0, 0, 0), CellIndex(0, 1, 1), CellIndex(0, 2, 2)},  // within a layer
@@ -125,7 +125,7 @@ TEST_F(LineCheckTest, OnlyTheSideToMoveIsTestedAndDiagonalsNeverCount) {
     s.ClearBoard();
     for (int cell : diagonal) s.board[cell] = 1;
     g.CheckLines();
-    EXPECT_EQ(s.gameEnded, 0);
+    EXPECT_FALSE(s.gameEnded);
   }
   EXPECT_EQ(Count(scenario.host().events(), "timer1 stop"), 0);
 }
@@ -146,9 +146,9 @@ TEST_F(EndGameTest, AWinStopsTheTimerThenSoundsShowsCountsAndRestarts) {
             (std::vector<std::string>{"timer1 stop", "result ПобКрест.wav",
                                       "message   Крестики победили  ", "effect Zvon.wav",
                                       "timer1 start", "draw"}));
-  EXPECT_EQ(s.winCount, (std::array<int, 4>{1, 0, 0, 0}));
-  EXPECT_EQ(s.currentPlayer, 1);
-  EXPECT_EQ(s.gameEnded, 1) << "an automatic new game keeps the flag";
+  EXPECT_EQ(s.winCount, (PerSide<int>{1, 0, 0, 0}));
+  EXPECT_EQ(s.toMove, Side(1));
+  EXPECT_TRUE(s.gameEnded) << "an automatic new game keeps the flag";
   EXPECT_EQ(Empties(s.board), 27);
 }
 
@@ -156,11 +156,11 @@ TEST_F(EndGameTest, WithAutostartOffPlayStopsOnTheFinalPosition) {
   g.SetAutoStart(0);
   g.StartNewGame();
   Put(s, {{9, 3}, {10, 3}, {11, 3}});
-  s.currentPlayer = 3;
+  s.toMove = Side(3);
   g.CheckLines();
-  EXPECT_EQ(s.currentPlayer, 0);
-  EXPECT_EQ(s.gameEnded, 0);
-  EXPECT_EQ(s.winCount[2], 1);
+  EXPECT_EQ(s.toMove, std::nullopt);
+  EXPECT_FALSE(s.gameEnded);
+  EXPECT_EQ(s.winCount[Side(3)], 1);
   EXPECT_FALSE(scenario.host().IsTimerRunning(GameTimer::kStatus));
   EXPECT_EQ(s.board[10], 3) << "the final position stays";
   EXPECT_EQ(Count(scenario.host().events(), "result ПобЗакор.wav"), 0) << "sound is off";
@@ -178,24 +178,24 @@ TEST_F(EndGameTest, AFullBoardWithoutALineIsADrawCountedForNobody) {
       }
     }
   }
-  s.currentPlayer = 1;
+  s.toMove = Side(1);
   g.CheckLines();
   EXPECT_EQ(Count(scenario.host().events(), "result Ничья.wav"), 1);
   EXPECT_EQ(Count(scenario.host().events(), "message         НИЧЬЯ!       "), 1);
-  EXPECT_EQ(s.winCount, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(s.winCount, (PerSide<int>{0, 0, 0, 0}));
 }
 
 TEST_F(EndGameTest, AMissingJingleIsReportedAndTheResultStillCounts) {
   Play(scenario, "sound 1\nmissing ПобНол.wav\nnewgame");
   scenario.host().events().clear();
   Put(s, {{18, 2}, {21, 2}, {24, 2}});
-  s.currentPlayer = 2;
+  s.toMove = Side(2);
   g.CheckLines();
   EXPECT_EQ(scenario.host().events(),
             (std::vector<std::string>{"timer1 stop", "result ПобНол.wav", "error ПобНол.wav",
                                       "message    Нолики победили   ", "effect Zvon.wav",
                                       "timer1 start", "draw"}));
-  EXPECT_EQ(s.winCount[1], 1);
+  EXPECT_EQ(s.winCount[Side(2)], 1);
   EXPECT_EQ(Empties(s.board), 27);
 }
 

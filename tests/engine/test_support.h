@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,17 @@ inline std::vector<std::string> From(const std::vector<std::string>& events,
                                      const std::string& from) {
   auto it = std::find(events.begin(), events.end(), from);
   return {it, events.end()};
+}
+
+// The side's number, 0 for none: how the scenario report writes it.
+inline int Number(std::optional<Side> side) { return side ? side->number() : 0; }
+
+// The settings by their numbers, as the scenario report writes them.
+template <typename Enum>
+std::array<int, kSideCount> Numbers(const PerSide<Enum>& values) {
+  std::array<int, kSideCount> numbers{};
+  for (Side side : AllSides()) numbers[side.index()] = static_cast<int>(values[side]);
+  return numbers;
 }
 
 inline int Empties(const Board& board) {

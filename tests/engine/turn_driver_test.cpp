@@ -43,8 +43,8 @@ TEST_F(PersonTest, PlacesAnimatesRedrawsChecksPassesThenSounds) {
   Play(scenario, "sound 1\nnewgame\nmove 535 155\nclick");
   const GameState& s = scenario.game().state();
   EXPECT_EQ(s.at({2, 1, 2}), 1);
-  EXPECT_EQ(s.currentPlayer, 2);
-  EXPECT_EQ(s.animatedPiece, 1);
+  EXPECT_EQ(s.toMove, Side(2));
+  EXPECT_EQ(s.animatedSide, Side(1));
   EXPECT_EQ(s.animationFrame, 0);
   EXPECT_EQ(From(scenario.host().events(), "anim 1"),
             (std::vector<std::string>{"anim 1", "draw", "effect hlop.wav", "draw"}));
@@ -57,7 +57,7 @@ TEST_F(PersonTest, NothingIsPlacedOnATakenCellOrBelowTheBoard) {
   EXPECT_EQ(s.board[0], 1);
   Play(scenario, "move 95 180\nclick");  // below the board: the row stays 0
   EXPECT_EQ(s.board[3], 0);
-  EXPECT_EQ(s.currentPlayer, 2);
+  EXPECT_EQ(s.toMove, Side(2));
   EXPECT_EQ(scenario.host().events(), (std::vector<std::string>{"draw", "draw"}));
 }
 
@@ -73,11 +73,11 @@ TEST_F(PersonTest, AWinningCrossHandsTheSameCellToNoughtsInTheNewGame) {
   Play(scenario, "newgame");
   Put(s, {{0, 1}, {1, 1}});
   Play(scenario, "move 35 155\nclick");  // cell 2 completes column 0 of layer 0
-  EXPECT_EQ(s.winCount[0], 1);
+  EXPECT_EQ(s.winCount[Side(1)], 1);
   EXPECT_EQ(s.board[2], 2) << "noughts, to move in the new game, placed on the clicked cell";
   EXPECT_EQ(Empties(s.board), 26);
-  EXPECT_EQ(s.currentPlayer, 3);
-  EXPECT_EQ(s.animatedPiece, 2);
+  EXPECT_EQ(s.toMove, Side(3));
+  EXPECT_EQ(s.animatedSide, Side(2));
   EXPECT_EQ(Count(scenario.host().events(), "anim 1"), 1);
   EXPECT_EQ(Count(scenario.host().events(), "anim 2"), 1);
 }
@@ -87,14 +87,14 @@ TEST_F(PersonTest, AWinInATwoSideGameLeavesCrossesToMove) {
   Put(s, {{0, 1}, {1, 1}});
   Play(scenario, "move 35 155\nclick");
   EXPECT_EQ(s.board[2], 2);
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.toMove, Side(1));
 }
 
 TEST_F(PersonTest, AMissingMoveSoundEndsTheRestOfTheClick) {
   Play(scenario, "sound 1\nauto 2 2\nmissing hlop.wav\nnewgame\nmove 35 35\nclick");
   const GameState& s = scenario.game().state();
   EXPECT_EQ(s.board[0], 1) << "the move stands";
-  EXPECT_EQ(s.currentPlayer, 2) << "and so does its turn";
+  EXPECT_EQ(s.toMove, Side(2)) << "and so does its turn";
   EXPECT_EQ(Empties(s.board), 26) << "the noughts did not answer";
   EXPECT_EQ(From(scenario.host().events(), "anim 1"),
             (std::vector<std::string>{"anim 1", "draw", "effect hlop.wav", "error hlop.wav"}));
@@ -103,22 +103,22 @@ TEST_F(PersonTest, AMissingMoveSoundEndsTheRestOfTheClick) {
 TEST_F(HalfTest, MovesOncePerClickAndNeverAfterAPerson) {
   Play(scenario, "auto 2 1\nauto 3 1\nnewgame\nmove 35 35\nclick");
   EXPECT_EQ(Empties(s.board), 26);
-  EXPECT_EQ(s.currentPlayer, 2);
+  EXPECT_EQ(s.toMove, Side(2));
   Play(scenario, "move 35 500\nclick");  // anywhere on the window
   EXPECT_EQ(Empties(s.board), 25);
   EXPECT_EQ(s.board[11], 2);
-  EXPECT_EQ(s.currentPlayer, 3) << "squiggles at Half wait for the next click";
+  EXPECT_EQ(s.toMove, Side(3)) << "squiggles at Half wait for the next click";
   Play(scenario, "click");
   EXPECT_EQ(Empties(s.board), 24);
-  EXPECT_EQ(s.currentPlayer, 4);
+  EXPECT_EQ(s.toMove, Side(4));
 }
 
 TEST_F(OnLoopTest, OneClickPlaysAWholeGameThenEachSideOncePerClick) {
   Play(scenario, "fullauto\nnewgame\nclick");
   EXPECT_EQ(Count(scenario.host().events(), "timer1 stop"), 1) << "exactly one game ended";
-  EXPECT_EQ(s.gameEnded, 1);
+  EXPECT_TRUE(s.gameEnded);
   for (int click = 0; click < 6; ++click) {
-    const int toMove = s.currentPlayer;
+    const int toMove = Number(s.toMove);
     const int before = Empties(s.board);
     if (before < 8) break;  // a game end within the click would blur the count
     Play(scenario, "click");
@@ -130,34 +130,34 @@ TEST_F(OnLoopTest, AGameEndedBySideOneGivesTheOthersAMoveInTheNewGame) {
   Play(scenario, "fullauto\nnewgame");
   Put(s, {{0, 1}, {1, 1}});
   Play(scenario, "click");
-  EXPECT_EQ(s.winCount[0], 1);
+  EXPECT_EQ(s.winCount[Side(1)], 1);
   EXPECT_EQ(Empties(s.board), 24) << "sides 2, 3 and 4 moved once in the new game";
-  EXPECT_EQ(s.currentPlayer, 1);
+  EXPECT_EQ(s.toMove, Side(1));
 }
 
 TEST_F(OnLoopTest, WithAutostartOffOneClickEndsAndStopsPlay) {
   Play(scenario, "fullauto\nautostart 0\nnewgame\nclick");
-  EXPECT_EQ(s.currentPlayer, 0);
-  EXPECT_EQ(s.gameEnded, 0);
+  EXPECT_EQ(s.toMove, std::nullopt);
+  EXPECT_FALSE(s.gameEnded);
   EXPECT_EQ(Count(scenario.host().events(), "timer1 stop"), 1);
   EXPECT_EQ(scenario.host().events().back().rfind("message ", 0), 0u) << "no redraw after the end";
 }
 
 TEST_F(OnLoopTest, ASideLeftOutsideTheCountKeepsMoving) {
   Play(scenario, "auto 4 2\nautostart 0\nnewgame\nplayers 3");
-  s.currentPlayer = 4;
+  s.toMove = Side(4);
   Play(scenario, "click");
-  EXPECT_EQ(s.winCount[3], 1) << "side 4 moved until it won";
+  EXPECT_EQ(s.winCount[Side(4)], 1) << "side 4 moved until it won";
   for (PieceCode cell : s.board) EXPECT_TRUE(cell == 0 || cell == 4);
 
   Scenario ended;  // once a game has ended, one move per click
   GameState& e = ended.game().state();
   Play(ended, "auto 4 2\nnewgame\nplayers 3");
-  e.currentPlayer = 4;
-  e.gameEnded = 1;
+  e.toMove = Side(4);
+  e.gameEnded = true;
   Play(ended, "click");
   EXPECT_EQ(Empties(e.board), 26);
-  EXPECT_EQ(e.currentPlayer, 4);
+  EXPECT_EQ(e.toMove, Side(4));
 }
 
 TEST_F(OnLoopTest, EveryComputerMoveSoundsAfterItsTurn) {
@@ -175,8 +175,8 @@ TEST_F(KeyboardTest, EnterOnACellPlaysAsAClickOverItWhereverThePointerIs) {
   Play(scenario, setup + "move 35 500\nenter 2 1 2\nenter 2 1 2\nenter 2 1 2");
   EXPECT_EQ(s.board, mouse.game().state().board);
   EXPECT_EQ(s.board[CellIndex(2, 1, 2)], 1);
-  EXPECT_EQ(s.currentPlayer, mouse.game().state().currentPlayer);
-  EXPECT_EQ(s.randomState, mouse.game().state().randomState);
+  EXPECT_EQ(s.toMove, mouse.game().state().toMove);
+  EXPECT_EQ(s.random.state(), mouse.game().state().random.state());
   EXPECT_EQ(scenario.host().events(), mouse.host().events());
   EXPECT_EQ((Hover{s.clicked.layer, s.clicked.column, s.clicked.row}), (Hover{2, 1, 2}));
   EXPECT_EQ(HoverOf(s), (Hover{0, 0, 0})) << "the pointer's cell is the pointer's alone";
@@ -188,9 +188,9 @@ TEST_F(KeyboardTest, PlacementsAreToldWithWhoPlacedThem) {
   const auto squiggle = std::find(s.board.begin(), s.board.end(), 3);
   ASSERT_NE(squiggle, s.board.end());
   EXPECT_EQ(scenario.host().placements(),
-            (std::vector<P>{{{0, 0, 0}, 1, Placer::kPerson},
-                            {{1, 0, 2}, 2, Placer::kComputer},  // the first random cell
-                            {CellAt(int(squiggle - s.board.begin())), 3, Placer::kComputer}}));
+            (std::vector<P>{{{0, 0, 0}, Side(1), Placer::kPerson},
+                            {{1, 0, 2}, Side(2), Placer::kComputer},  // the first random cell
+                            {CellAt(int(squiggle - s.board.begin())), Side(3), Placer::kComputer}}));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ appstreamcli validate --no-net "$metainfo" >/dev/null || {
   appstreamcli validate --no-net "$metainfo"
   fail "appstreamcli validate"
 }
-for line in "Name=Тримбол" "Exec=trimbol" "Icon=$id" "StartupWMClass=trimbol" \
+for line in "Name=Trimbol" "Name[ru]=Тримбол" "Exec=trimbol" "Icon=$id" "StartupWMClass=trimbol" \
             "Categories=Game;BoardGame;" "Type=Application"; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks '$line'"
 done

@@ -35,7 +35,7 @@ names="$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')"
 # From dpkg-shlibdeps: the libraries the binary links; named by hand: what
 # Qt and SDL_mixer load at run time.
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-mixer-2.0-0 \
-               qt6-qpa-plugins timgm6mb-soundfont; do
+               qt6-qpa-plugins timgm6mb-soundfont qt6-translations-l10n; do
   grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 grep -q 'md5sums' <<<"$info" || fail "no md5sums"

@@ -23,7 +23,7 @@ TEST_F(InstalledGame, PlaysFromAnyFolderWithAnimationSoundAndBothTunes) {
   ClickOn(window_->newGameButton());  // "Zvon.wav"
   ClickAt({300, 70});         // layer 1, column 1, row 1: a cross, "hlop.wav", frames k1..k10
   EXPECT_EQ(window_->game().state().at({1, 1, 1}), 1);
-  EXPECT_EQ(window_->game().state().currentPlayer, 2);
+  EXPECT_EQ(window_->game().state().toMove, trimbol::Side(2));
   QTimer* animation = window_->timer(GameTimer::kAnimation);
   EXPECT_TRUE(animation->isActive());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !animation->isActive(); }, 5000));

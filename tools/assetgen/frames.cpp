@@ -14,12 +14,12 @@ namespace trimbol::assetgen {
 
 std::vector<std::string> WriteFrames(const std::filesystem::path& folder) {
   std::vector<std::string> written;
-  for (int side = 1; side <= 4; ++side) {
+  for (const Side side : AllSides()) {
     for (int frame = 1; frame <= files::kAnimationFrames; ++frame) {
       const std::string name = files::FrameFile(side, frame);
       const std::filesystem::path path = folder / name;
       // 24 bits per pixel: RGB888 has no alpha channel for Qt to keep.
-      const QImage image = pictures::AnimationFrame(side, frame).convertToFormat(QImage::Format_RGB888);
+      const QImage image = pictures::AnimationFrame(side.number(), frame).convertToFormat(QImage::Format_RGB888);
       if (!image.save(QString::fromStdString(path.string()), "BMP"))
         throw std::runtime_error("cannot write " + path.string());
       written.push_back(name);

@@ -1,5 +1,6 @@
 // The result sounds: a neutral cadence for a draw and a short fanfare for
 // each side's win, each in its own key, rhythm and instrument.
+#include <type_traits>
 #include <vector>
 
 #include "engine/file_names.h"
@@ -77,6 +78,7 @@ std::vector<NamedSound> ResultSounds() {
   std::vector<NamedSound> sounds;
   // By result code: a draw, then the wins of sides 1..4.
   const Signal jingles[] = {DrawCadence(), CrossesWin(), NoughtsWin(), SquigglesWin(), SpiralsWin()};
+  static_assert(std::extent_v<decltype(jingles)> == files::kResultSounds.size(), "a jingle for each result");
   for (std::size_t result = 0; result < std::size(jingles); ++result) {
     sounds.push_back({std::string(files::kResultSounds[result]), jingles[result]});
   }

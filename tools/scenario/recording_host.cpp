@@ -33,13 +33,19 @@ void RecordingHost::StartTimer(GameTimer timer) {
   timers_[Slot(timer)] = true;
   if (timer == GameTimer::kStatus) events_.emplace_back("timer1 start");
   if (timer == GameTimer::kAnimation) {
-    events_.push_back("anim " + std::to_string(state_ ? state_->animatedPiece : 0));
+    const int side = state_ && state_->animatedSide ? state_->animatedSide->number() : 0;
+    events_.push_back("anim " + std::to_string(side));
   }
 }
 
 void RecordingHost::StopTimer(GameTimer timer) {
   timers_[Slot(timer)] = false;
   if (timer == GameTimer::kStatus) events_.emplace_back("timer1 stop");
+}
+
+void RecordingHost::ShowHint(Cell cell) {
+  events_.push_back("hint " + std::to_string(cell.layer) + " " + std::to_string(cell.column) + " " +
+                    std::to_string(cell.row));
 }
 
 void RecordingHost::ReportError(const std::exception& error) {

@@ -19,7 +19,7 @@ class RecordingHost : public Host {
  public:
   struct Placement {
     Cell cell;
-    int side;
+    Side side;
     Placer placer;
     friend bool operator==(const Placement&, const Placement&) = default;
   };
@@ -31,7 +31,7 @@ class RecordingHost : public Host {
   void ShowBoard(const Board& board) override;
   // Kept apart from the events: the report's events stay what they were
   // before placements were told.
-  void ShowPlacement(Cell cell, int side, Placer placer) override { placements_.push_back({cell, side, placer}); }
+  void ShowPlacement(Cell cell, Side side, Placer placer) override { placements_.push_back({cell, side, placer}); }
   void ShowAnimationFrame(std::string_view file, Cell cell) override;
   void PlaySound(SoundPlayer player, std::string_view file) override;
   void AnnounceResult(std::string_view message) override;
@@ -39,9 +39,13 @@ class RecordingHost : public Host {
   void StopTimer(GameTimer timer) override;
   bool IsTimerRunning(GameTimer timer) const override { return timers_[Slot(timer)]; }
   void ShowStatus(std::string_view text) override { status_ = text; }
-  void ShowScore(int side, int wins) override { scores_[side - 1] = std::to_string(wins); }
-  void ShowAutoMode(int side, int mode) override { autoModes_[side - 1] = mode; }
-  void ShowIntelligence(int side, int level) override { intelligence_[side - 1] = level; }
+  void ShowScore(Side side, int wins) override { scores_[side] = std::to_string(wins); }
+  void ShowAutoMode(Side side, AutoMode mode) override { autoModes_[side] = mode; }
+  void ShowStrength(Side side, Strength strength) override { strengths_[side] = strength; }
+  // Kept apart from the events, as the placements are: it is told at every
+  // person's move.
+  void ShowUndoAvailable(bool available) override { undoAvailable_ = available; }
+  void ShowHint(Cell cell) override;
   void ReportError(const std::exception& error) override;
 
   void SetMissing(const std::string& file) { missing_.insert(file); }
@@ -49,10 +53,11 @@ class RecordingHost : public Host {
   std::vector<std::string>& events() { return events_; }
   const std::vector<std::string>& events() const { return events_; }
   const std::string& status() const { return status_; }
-  const std::array<std::string, kSides>& scores() const { return scores_; }
+  const PerSide<std::string>& scores() const { return scores_; }
   // The marked choice of each side, as the menu shows it.
-  const std::array<int, kSides>& shownAutoModes() const { return autoModes_; }
-  const std::array<int, kSides>& shownIntelligence() const { return intelligence_; }
+  const PerSide<AutoMode>& shownAutoModes() const { return autoModes_; }
+  const PerSide<Strength>& shownStrengths() const { return strengths_; }
+  bool undoAvailable() const { return undoAvailable_; }
   const Board& lastShown() const { return lastShown_; }
   std::vector<Placement>& placements() { return placements_; }
 
@@ -64,9 +69,10 @@ class RecordingHost : public Host {
   std::vector<std::string> events_;
   std::array<bool, 3> timers_{true, false, false};  // the status timer runs from start-up
   std::string status_{texts::kStatusBeforeFirstGame};
-  std::array<std::string, kSides> scores_{"0", "0", "0", "0"};
-  std::array<int, kSides> autoModes_{};
-  std::array<int, kSides> intelligence_{};
+  PerSide<std::string> scores_{"0", "0", "0", "0"};
+  PerSide<AutoMode> autoModes_{};
+  PerSide<Strength> strengths_{};
+  bool undoAvailable_ = false;
   std::set<std::string, std::less<>> missing_;
   Board lastShown_{};
   std::vector<Placement> placements_;

@@ -1,13 +1,17 @@
 // Scenario parsing, replay and the JSON report.
 #include "scenario.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <istream>
+#include <optional>
 #include <ostream>
-#include <sstream>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "engine/file_error.h"
 
@@ -68,6 +72,7 @@ class LineReader {
     }
     return static_cast<int>(value);
   }
+  std::string_view Word(size_t index) const { return words_[index]; }
   [[noreturn]] void Fail(const std::string& what) const { throw ScenarioError(number_, what); }
 
  private:
@@ -78,51 +83,91 @@ class LineReader {
 }  // namespace
 
 std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-          out += buffer;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + '"';
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 namespace {
 
-template <typename Range>
-void AppendIntArray(std::string& out, const Range& values) {
-  out += '[';
-  bool first = true;
-  for (auto value : values) {
-    if (!first) out += ',';
-    first = false;
-    out += std::to_string(value);
-  }
-  out += ']';
+// One action of the scenario language: its word, how many arguments it
+// takes, and what it does with them. The arguments are all read before the
+// game is touched, so a bad line changes nothing.
+struct Action {
+  std::string_view word;
+  size_t arguments;
+  void (*run)(Game& game, RecordingHost& host, const LineReader& in);
+};
+
+Side SideArgument(const LineReader& in, size_t index) { return Side(in.Int(index, 1, kSideCount)); }
+
+template <GameTimer timer, void (Game::*handler)()>
+void Tick(Game& game, RecordingHost& host, const LineReader&) {
+  if (host.IsTimerRunning(timer)) (game.*handler)();
 }
 
-template <typename Range>
-void AppendStringArray(std::string& out, const Range& values) {
-  out += '[';
-  bool first = true;
-  for (const auto& value : values) {
-    if (!first) out += ',';
-    first = false;
-    out += JsonString(value);
-  }
-  out += ']';
+template <void (Game::*handler)()>
+void Command(Game& game, RecordingHost&, const LineReader&) {
+  (game.*handler)();
 }
+
+template <void (Game::*handler)(bool)>
+void Switch(Game& game, RecordingHost&, const LineReader& in) {
+  (game.*handler)(in.Int(1, 0, 1) == 1);
+}
+
+constexpr Action kActions[] = {
+    {"newgame", 0, Command<&Game::StartNewGame>},
+    {"move", 2,
+     [](Game& game, RecordingHost&, const LineReader& in) {
+       const int x = in.Int(1, INT32_MIN, INT32_MAX), y = in.Int(2, INT32_MIN, INT32_MAX);
+       game.PointerMoved(x, y);
+     }},
+    {"click", 0, Command<&Game::Clicked>},
+    {"enter", 3,
+     [](Game& game, RecordingHost&, const LineReader& in) {
+       const Cell cell{in.Int(1, 0, 2), in.Int(2, 0, 2), in.Int(3, 0, 2)};
+       game.ClickCell(cell);
+     }},
+    {"tick1", 0, Tick<GameTimer::kStatus, &Game::StatusTick>},
+    {"tick2", 0, Tick<GameTimer::kRedraw, &Game::RedrawTick>},
+    {"tick3", 0, Tick<GameTimer::kAnimation, &Game::AnimationTick>},
+    {"menu", 0, Command<&Game::MenuOpening>},
+    {"auto", 2,
+     [](Game& game, RecordingHost&, const LineReader& in) {
+       const Side side = SideArgument(in, 1);
+       game.SetAutoMode(side, static_cast<AutoMode>(in.Int(2, 0, 2)));
+     }},
+    {"intel", 2,
+     [](Game& game, RecordingHost&, const LineReader& in) {
+       const Side side = SideArgument(in, 1);
+       game.SetStrength(side, static_cast<Strength>(in.Int(2, 0, 2)));
+     }},
+    {"fullauto", 0, Command<&Game::FullAutomation>},
+    {"preset1", 0, Command<&Game::PresetOnePlayer>},
+    {"preset2", 0, Command<&Game::PresetTwoPlayers>},
+    {"sound", 1, Switch<&Game::SetSound>},
+    {"autostart", 1, Switch<&Game::SetAutoStart>},
+    {"animation", 1, Switch<&Game::SetAnimation>},
+    {"players", 1, [](Game& game, RecordingHost&, const LineReader& in) { game.SetSidesInPlay(in.Int(1, 2, kSideCount)); }},
+    {"checkbox", 0, Command<&Game::ToggleConstantRedraw>},
+    // Key codes are 16-bit.
+    {"key", 1, [](Game& game, RecordingHost&, const LineReader& in) { game.KeyPressed(in.Int(1, 0, 65535)); }},
+    {"missing", 1, [](Game&, RecordingHost& host, const LineReader& in) { host.SetMissing(std::string(in.Word(1))); }},
+    {"undo", 0, Command<&Game::Undo>},
+    {"hint", 0, Command<&Game::Hint>},
+};
+
+// The report gives the settings by their numbers: 0 a person, 1 half, 2
+// the computer; 0 none, 1 weak, 2 strong.
+template <typename Enum>
+std::array<int, kSideCount> Numbers(const PerSide<Enum>& values) {
+  std::array<int, kSideCount> numbers{};
+  std::ranges::transform(values, numbers.begin(), [](Enum value) { return static_cast<int>(value); });
+  return numbers;
+}
+
+int NumberOf(const std::optional<Side>& side) { return side ? side->number() : 0; }
+
+std::array<int, 3> Coordinates(Cell cell) { return {cell.layer, cell.column, cell.row}; }
 
 }  // namespace
 
@@ -140,114 +185,39 @@ void Scenario::Apply(std::string_view text, std::uint64_t lineNumber) {
   const std::vector<std::string_view> words = Split(text);
   if (words.empty()) return;
   const LineReader in(words, lineNumber);
-  const std::string_view action = words[0];
-  Game& g = game_;
-
-  auto tick = [&](GameTimer timer, void (Game::*handler)()) {
-    in.Expect(0);
-    if (host_.IsTimerRunning(timer)) Dispatch([&] { (g.*handler)(); });
-  };
-  auto simple = [&](void (Game::*handler)()) {
-    in.Expect(0);
-    Dispatch([&] { (g.*handler)(); });
-  };
-  auto setting = [&](void (Game::*handler)(int), long long low, long long high) {
-    in.Expect(1);
-    const int value = in.Int(1, low, high);
-    Dispatch([&] { (g.*handler)(value); });
-  };
-  auto sideSetting = [&](void (Game::*handler)(int, int)) {
-    in.Expect(2);
-    const int side = in.Int(1, 1, 4), value = in.Int(2, 0, 2);
-    Dispatch([&] { (g.*handler)(side, value); });
-  };
-
-  if (action == "newgame") {
-    simple(&Game::StartNewGame);
-  } else if (action == "move") {
-    in.Expect(2);
-    const int x = in.Int(1, INT32_MIN, INT32_MAX), y = in.Int(2, INT32_MIN, INT32_MAX);
-    Dispatch([&] { g.PointerMoved(x, y); });
-  } else if (action == "click") {
-    simple(&Game::Clicked);
-  } else if (action == "enter") {
-    in.Expect(3);
-    const Cell cell{in.Int(1, 0, 2), in.Int(2, 0, 2), in.Int(3, 0, 2)};
-    Dispatch([&] { g.ClickCell(cell); });
-  } else if (action == "tick1") {
-    tick(GameTimer::kStatus, &Game::StatusTick);
-  } else if (action == "tick2") {
-    tick(GameTimer::kRedraw, &Game::RedrawTick);
-  } else if (action == "tick3") {
-    tick(GameTimer::kAnimation, &Game::AnimationTick);
-  } else if (action == "menu") {
-    simple(&Game::MenuOpening);
-  } else if (action == "auto") {
-    sideSetting(&Game::SetAutoMode);
-  } else if (action == "intel") {
-    sideSetting(&Game::SetIntelligence);
-  } else if (action == "fullauto") {
-    simple(&Game::FullAutomation);
-  } else if (action == "preset1") {
-    simple(&Game::PresetOnePlayer);
-  } else if (action == "preset2") {
-    simple(&Game::PresetTwoPlayers);
-  } else if (action == "sound") {
-    setting(&Game::SetSound, 0, 1);
-  } else if (action == "autostart") {
-    setting(&Game::SetAutoStart, 0, 1);
-  } else if (action == "animation") {
-    setting(&Game::SetAnimation, 0, 1);
-  } else if (action == "players") {
-    setting(&Game::SetPlayerCount, 2, 4);
-  } else if (action == "checkbox") {
-    simple(&Game::ToggleConstantRedraw);
-  } else if (action == "key") {
-    setting(&Game::KeyPressed, 0, 65535);  // key codes are 16-bit
-  } else if (action == "missing") {
-    in.Expect(1);
-    host_.SetMissing(std::string(words[1]));
-  } else {
-    in.Fail("unknown action " + Quoted(action));
-  }
+  const auto action = std::ranges::find(kActions, words[0], &Action::word);
+  if (action == std::end(kActions)) in.Fail("unknown action " + Quoted(words[0]));
+  in.Expect(action->arguments);
+  Dispatch([&] { action->run(game_, host_, in); });
 }
 
 std::string Scenario::Json() const {
   const GameState& s = game_.state();
-  std::string out = "{\"board\":";
-  AppendIntArray(out, s.board);
-  out += ",\"current\":" + std::to_string(s.currentPlayer);
-  out += ",\"players\":" + std::to_string(s.playerCount);
-  out += ",\"wins\":";
-  AppendIntArray(out, s.winCount);
-  out += ",\"ended\":" + std::to_string(s.gameEnded);
-  out += ",\"sound\":" + std::to_string(s.soundOn);
-  out += ",\"autostart\":" + std::to_string(s.autoStartOn);
-  out += ",\"animation\":" + std::to_string(s.animationOn);
-  out += ",\"automode\":";
-  AppendIntArray(out, s.autoMode);
-  out += ",\"intelligence\":";
-  AppendIntArray(out, s.intelligence);
-  out += ",\"hover\":";
-  AppendIntArray(out, std::array{s.hover.layer, s.hover.column, s.hover.row});
-  out += ",\"clicked\":";
-  AppendIntArray(out, std::array{s.clicked.layer, s.clicked.column, s.clicked.row});
-  out += ",\"last_y\":" + std::to_string(s.lastPointerY);
-  out += ",\"random_state\":" + std::to_string(s.randomState);
-  auto flag = [](bool on) { return on ? "true" : "false"; };
-  out += std::string(",\"timer1\":") + flag(host_.IsTimerRunning(GameTimer::kStatus));
-  out += std::string(",\"timer2\":") + flag(host_.IsTimerRunning(GameTimer::kRedraw));
-  out += std::string(",\"timer3\":") + flag(host_.IsTimerRunning(GameTimer::kAnimation));
-  out += ",\"animation_frame\":" + std::to_string(s.animationFrame);
-  out += ",\"animated_piece\":" + std::to_string(s.animatedPiece);
-  out += ",\"status\":";
-  out += JsonString(host_.status());
-  out += ",\"scores\":";
-  AppendStringArray(out, host_.scores());
-  out += ",\"events\":";
-  AppendStringArray(out, host_.events());
-  out += "}";
-  return out;
+  nlohmann::ordered_json report;
+  report["board"] = s.board;
+  report["current"] = NumberOf(s.toMove);
+  report["players"] = s.sidesInPlay;
+  report["wins"] = s.winCount.values();
+  report["ended"] = static_cast<int>(s.gameEnded);
+  report["sound"] = static_cast<int>(s.soundOn);
+  report["autostart"] = static_cast<int>(s.autoStartOn);
+  report["animation"] = static_cast<int>(s.animationOn);
+  report["automode"] = Numbers(s.autoMode);
+  report["intelligence"] = Numbers(s.strength);
+  report["hover"] = Coordinates(s.hover);
+  report["clicked"] = Coordinates(s.clicked);
+  report["last_y"] = s.lastPointerY;
+  report["random_state"] = s.random.state();
+  report["timer1"] = host_.IsTimerRunning(GameTimer::kStatus);
+  report["timer2"] = host_.IsTimerRunning(GameTimer::kRedraw);
+  report["timer3"] = host_.IsTimerRunning(GameTimer::kAnimation);
+  report["animation_frame"] = s.animationFrame;
+  report["animated_piece"] = NumberOf(s.animatedSide);
+  report["status"] = host_.status();
+  report["scores"] = host_.scores().values();
+  report["events"] = host_.events();
+  // Replacing a byte that is not UTF-8 beats failing the whole report.
+  return report.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 int RunScenario(std::istream& in, std::ostream& out, std::ostream& err) {

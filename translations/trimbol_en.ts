@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Board</name>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>крестик</source>
+        <translation>cross</translation>
+    </message>
+    <message>
+        <source>нолик</source>
+        <translation>nought</translation>
+    </message>
+    <message>
+        <source>закорюка</source>
+        <translation>squiggle</translation>
+    </message>
+    <message>
+        <source>спиралька</source>
+        <translation>spiral</translation>
+    </message>
+    <message>
+        <source>ход компьютера: крестики</source>
+        <translation>computer&apos;s move: crosses</translation>
+    </message>
+    <message>
+        <source>ход компьютера: нолики</source>
+        <translation>computer&apos;s move: noughts</translation>
+    </message>
+    <message>
+        <source>ход компьютера: закорюки</source>
+        <translation>computer&apos;s move: squiggles</translation>
+    </message>
+    <message>
+        <source>ход компьютера: спиральки</source>
+        <translation>computer&apos;s move: spirals</translation>
+    </message>
+    <message>
+        <source>Доска</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Слой %1, ряд %2, столбец %3: %4</source>
+        <translation>Layer %1, row %2, column %3: %4</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>        НИЧЬЯ!       </source>
+        <translation>        DRAW!        </translation>
+    </message>
+    <message>
+        <source>  Крестики победили  </source>
+        <translation>     Crosses won     </translation>
+    </message>
+    <message>
+        <source>   Нолики победили   </source>
+        <translation>     Noughts won     </translation>
+    </message>
+    <message>
+        <source>  Закорюки победили  </source>
+        <translation>    Squiggles won    </translation>
+    </message>
+    <message>
+        <source>  Спиральки победили </source>
+        <translation>     Spirals won     </translation>
+    </message>
+    <message>
+        <source>Ход крестиков</source>
+        <translation>Crosses&apos; turn</translation>
+    </message>
+    <message>
+        <source>Ход ноликов</source>
+        <translation>Noughts&apos; turn</translation>
+    </message>
+    <message>
+        <source>Ход закорюков</source>
+        <translation>Squiggles&apos; turn</translation>
+    </message>
+    <message>
+        <source>Ход спиральков</source>
+        <translation>Spirals&apos; turn</translation>
+    </message>
+    <message>
+        <source>Строка состояния</source>
+        <translation>Status line</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>Помощь
+Используйте жмыкание по полю, чтобы ставить знаки
+В настройках поставьте автомат, чтобы включить
+игру компьютера.
+Интеллект - чтобы ставить качество игры компа
+Ставьте Полн.Авт чтобы включить весь интеллект
+и все компьютеры.
+Жмите цифры на клаве 1-9 чтобы грузить музыку из директории с именами
+1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid
+8 и 9 поставляются с игрой
+</source>
+        <translation>Help
+Click a cell of the board to place your piece.
+In Settings, set a side&apos;s Auto Play to let
+the computer play it.
+Strength sets how well the computer plays.
+Full Auto hands every side to the computer
+at full strength.
+Press 1-9 to play music from the files
+1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid
+8 and 9 come with the game
+</translation>
+    </message>
+    <message>
+        <source>Без мыши: Tab переходит на доску, стрелки двигают рамку,
+PageUp и PageDown (или Ctrl+стрелки) - на соседний слой,
+Home и End - в первую и последнюю клетку слоя,
+Enter или пробел ставят знак. Меню - клавиша меню или Shift+F10
+</source>
+        <translation>Without a mouse: Tab moves to the board, the arrows move the frame,
+PageUp and PageDown (or Ctrl+arrows) go to the next layer,
+Home and End go to a layer&apos;s first and last cell,
+Enter or Space places a piece. Menu: the Menu key or Shift+F10
+</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Тримбол
+Версия 5.2
+Программирование и дизайн - команда Тримбол
+Идея - команда Тримбол
+© команда Тримбол, 2026</source>
+        <translation>Trimbol
+Version 5.2
+Programming and design: the Trimbol team
+Idea: the Trimbol team
+© the Trimbol team, 2026</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z отменяет ваш последний ход и ответы компьютера на него,
+Ctrl+H показывает клетку, которую выбрал бы сильный компьютер
+</source>
+        <translation>Ctrl+Z takes back your last move and the computer&apos;s answers to it,
+Ctrl+H shows the cell a strong computer would choose
+</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Крестики</source>
+        <translation>Crosses</translation>
+    </message>
+    <message>
+        <source>Нолики</source>
+        <translation>Noughts</translation>
+    </message>
+    <message>
+        <source>Закорюки</source>
+        <translation>Squiggles</translation>
+    </message>
+    <message>
+        <source>Спиральки</source>
+        <translation>Spirals</translation>
+    </message>
+    <message>
+        <source>Выкл</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Полу</source>
+        <translation>Half</translation>
+    </message>
+    <message>
+        <source>Вкл</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Heт</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Слабо</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>Сильно</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>+Нет</source>
+        <translation>+None</translation>
+    </message>
+    <message>
+        <source>Игра</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Счет:</source>
+        <translation>Score:</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Полн.Авт</source>
+        <translation>Full Auto</translation>
+    </message>
+    <message>
+        <source>Автомат</source>
+        <translation>Auto Play</translation>
+    </message>
+    <message>
+        <source>+Выкл</source>
+        <translation>+Off</translation>
+    </message>
+    <message>
+        <source>Интеллект</source>
+        <translation>Strength</translation>
+    </message>
+    <message>
+        <source>Звук</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Автоначало</source>
+        <translation>Auto Start</translation>
+    </message>
+    <message>
+        <source>Анимация</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Игроки</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Диаг.выиг</source>
+        <translation>Diagonal Wins</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Отменить ход</source>
+        <translation>Undo Move</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Тримбол</source>
+        <translation>Trimbol</translation>
+    </message>
+</context>
+<context>
+    <name>trimbol::app::HelpDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>trimbol::app::MainWindow</name>
+    <message>
+        <source>Постоянная прорисовка</source>
+        <translation>Constant redraw</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>1игрок</source>
+        <translation>1 Player</translation>
+    </message>
+    <message>
+        <source>2игрока</source>
+        <translation>2 Players</translation>
+    </message>
+</context>
+</TS>
