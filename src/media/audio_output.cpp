@@ -18,7 +18,6 @@ constexpr int kChannels = 2;
 // About 12 ms, so a click is heard at once. The audio thread wakes at this
 // rate only while the output is open, that is while something plays.
 constexpr int kBufferFrames = 512;
-constexpr int kMixChannels = 2;  // one for effects, one for results
 constexpr const char* kSilentDriver = "dummy";
 
 // While a device is looked for, the sound libraries behind SDL (ALSA above
@@ -104,8 +103,8 @@ bool AudioOutput::Open() {
     return false;
   }
   failure_.clear();
-  Mix_AllocateChannels(kMixChannels);
-  Mix_ReserveChannels(kMixChannels);  // nothing else may borrow them
+  Mix_AllocateChannels(channels_);
+  Mix_ReserveChannels(channels_);  // nothing else may borrow them
   return true;
 }
 

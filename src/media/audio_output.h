@@ -16,7 +16,9 @@ class AudioOutput {
   using OpenMixer = std::function<bool(const char* driver)>;
   static bool OpenSdlMixer(const char* driver);
 
-  explicit AudioOutput(OpenMixer open = OpenSdlMixer) : openMixer_(std::move(open)) {}
+  // `channels`: how many mixer channels the players that decode whole sounds
+  // own, one each; the streamed music has a slot of its own.
+  AudioOutput(OpenMixer open, int channels) : openMixer_(std::move(open)), channels_(channels) {}
   ~AudioOutput();
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
@@ -44,6 +46,7 @@ class AudioOutput {
   bool TryDriver(const char* driver);
 
   OpenMixer openMixer_;
+  int channels_;
   bool open_ = false;
   bool audible_ = false;
   bool probed_ = false;    // a device has been looked for
