@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace trimbol::media {
 namespace {
@@ -17,7 +18,6 @@ constexpr int kChannels = 2;
 // About 12 ms, so a click is heard at once. The audio thread wakes at this
 // rate only while the output is open, that is while something plays.
 constexpr int kBufferFrames = 512;
-constexpr int kMixChannels = 2;  // one for effects, one for results
 constexpr const char* kSilentDriver = "dummy";
 
 // While a device is looked for, the sound libraries behind SDL (ALSA above
@@ -103,8 +103,8 @@ bool AudioOutput::Open() {
     return false;
   }
   failure_.clear();
-  Mix_AllocateChannels(kMixChannels);
-  Mix_ReserveChannels(kMixChannels);  // nothing else may borrow them
+  Mix_AllocateChannels(channels_);
+  Mix_ReserveChannels(channels_);  // nothing else may borrow them
   return true;
 }
 
@@ -113,6 +113,14 @@ void AudioOutput::Close() {
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;
+  // SDL_mixer forgets the soundfonts whenever it closes, and its next tune
+  // would load its own default, whatever was chosen.
+  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
+}
+
+void AudioOutput::UseSoundFonts(std::string fonts) {
+  soundFonts_ = std::move(fonts);
+  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
 }
 
 }  // namespace trimbol::media

@@ -16,7 +16,9 @@ class AudioOutput {
   using OpenMixer = std::function<bool(const char* driver)>;
   static bool OpenSdlMixer(const char* driver);
 
-  explicit AudioOutput(OpenMixer open = OpenSdlMixer) : openMixer_(std::move(open)) {}
+  // `channels`: how many mixer channels the players that decode whole sounds
+  // own, one each; the streamed music has a slot of its own.
+  AudioOutput(OpenMixer open, int channels) : openMixer_(std::move(open)), channels_(channels) {}
   ~AudioOutput();
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
@@ -28,6 +30,9 @@ class AudioOutput {
   bool Open();
   // Closes the output; whatever was loaded on it must be freed first.
   void Close();
+  // The MIDI soundfonts (colon-separated) every tune of the session plays
+  // with, before and after any closing; empty keeps SDL_mixer's default.
+  void UseSoundFonts(std::string fonts);
 
   bool IsOpen() const { return open_; }
   // True when the sound is heard: the mixer runs on a real device.
@@ -41,12 +46,14 @@ class AudioOutput {
   bool TryDriver(const char* driver);
 
   OpenMixer openMixer_;
+  int channels_;
   bool open_ = false;
   bool audible_ = false;
   bool probed_ = false;    // a device has been looked for
   bool fellBack_ = false;  // and none was found
   bool decodersReady_ = false;
   std::string driver_;  // the driver that opened a device
+  std::string soundFonts_;
   std::string failure_;
 };
 

@@ -23,12 +23,16 @@ std::atomic<bool> one_exists{false};
 // closes beneath them. By SoundPlayer: the music streams from the music
 // slot, the effects and the results each own a channel.
 struct MediaPlayers::Output {
-  Output(Clock now, AudioOutput::OpenMixer open) : now(std::move(now)), output(std::move(open)) {}
+  // Every player but the music owns one mixer channel.
+  static constexpr int kChannels = static_cast<int>(kSoundPlayers) - 1;
+
+  Output(Clock now, AudioOutput::OpenMixer open) : now(std::move(now)), output(std::move(open), kChannels) {}
 
   Clock now;
   AudioOutput output;
   std::array<Player, kSoundPlayers> players{Player(output, Player::kMusicSlot), Player(output, 0),
                                             Player(output, 1)};
+  static_assert(kSoundPlayers == 3, "one Player above for each SoundPlayer");
   std::chrono::steady_clock::time_point lastBusy{};
 
   Player& operator[](SoundPlayer player) { return players[static_cast<std::size_t>(player)]; }
@@ -43,7 +47,7 @@ MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> 
   output_ = std::make_unique<Output>(std::move(clock), std::move(openMixer));
   // Only the name is chosen here; the synthesiser loads the font when a
   // MIDI file is opened.
-  ChooseSoundFonts();
+  output_->output.UseSoundFonts(ChooseSoundFonts());
 }
 
 MediaPlayers::~MediaPlayers() {

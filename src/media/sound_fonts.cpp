@@ -10,13 +10,10 @@
 
 namespace trimbol::media {
 
-void ChooseSoundFonts() {
+std::string ChooseSoundFonts() {
   // Debian's SDL_mixer keeps a built-in default that outranks SDL_SOUNDFONTS,
   // so a user's choice has to be passed on explicitly to take effect.
-  if (const char* chosen = SDL_getenv("SDL_SOUNDFONTS"); chosen != nullptr && *chosen != '\0') {
-    Mix_SetSoundFonts(chosen);
-    return;
-  }
+  if (const char* chosen = SDL_getenv("SDL_SOUNDFONTS"); chosen != nullptr && *chosen != '\0') return chosen;
   // default-GM.sf2 is Debian's pointer to the best installed font;
   // TimGM6mb is the small one the game depends on.
   static constexpr const char* kInstalledFonts[] = {
@@ -26,13 +23,11 @@ void ChooseSoundFonts() {
       "/usr/share/sounds/sf2/FluidR3_GM.sf2",
   };
   for (const char* font : kInstalledFonts) {
-    if (::access(font, R_OK) == 0) {
-      Mix_SetSoundFonts(font);
-      return;
-    }
+    if (::access(font, R_OK) == 0) return font;
   }
   // None found: SDL_mixer keeps its own default, and SoundFontProblem says
   // so when a MIDI file is opened.
+  return {};
 }
 
 std::string SoundFontProblem() {

@@ -74,6 +74,8 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
       {folder.Write("noise.wav", Bytes(300, 'x')), "not a WAV, MP3 or MIDI sound"},
       {folder.Write("noise.mp3", Bytes(300, 'x')), "not a WAV, MP3 or MIDI sound"},
       {folder.Write("noise.mid", Bytes(300, 'x')), "not a WAV, MP3 or MIDI sound"},
+      // Eleven sync bits without layer III are no MP3 frame, whatever the decoder would say.
+      {folder.Write("frame-sync-only.mp3", Concat(FromHex("ffe0"), Bytes(300, 0))), "not a WAV, MP3 or MIDI sound"},
       {folder.Write("cut.wav", Head(WaveBytes(1), 20)), ""},
       {folder.Write("cut.mp3", {0xFF, 0xF3, 0x40, 0xC4, 0, 0, 0, 0, 0, 0}), ""},
       {folder.Write("cut-header.mid", Head(MidiBytes(), 10)), "the MIDI file is cut short"},
@@ -265,7 +267,14 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
       "held.mid", FromHex("4d546864000000060000000100604d54726b0000000b00c01000903c4060ff2f00"));
   const std::string pedal = folder.Write(
       "pedal.mid", FromHex("4d546864000000060000000100604d54726b0000001300c01000b0407f00903c4060803c0000ff2f00"));
-  for (const std::string& file : {hour, slow, claiming, long_mp3, held, pedal}) {
+  // The pedal counts as down from 64 on, 63 is still up.
+  auto pedalAt = [](unsigned char value) {
+    Bytes bytes = FromHex("4d546864000000060000000100604d54726b0000001300c01000b0407f00903c4060803c0000ff2f00");
+    bytes[28] = value;
+    return bytes;
+  };
+  const std::string pedal64 = folder.Write("pedal-64.mid", pedalAt(64));
+  for (const std::string& file : {hour, slow, claiming, long_mp3, held, pedal, pedal64}) {
     for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
         players.Play(player, file);
@@ -284,7 +293,8 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
       "released.mid", FromHex("4d546864000000060000000100604d54726b0000000f00c01000903c4060803c0000ff2f00"));
   const std::string drums = folder.Write(
       "drums.mid", FromHex("4d546864000000060000000100604d54726b000000080099246460ff2f00"));
-  for (const std::string& file : {folder.Write("nineteen.wav", SmallWave(1000, 19000)), released, drums}) {
+  for (const std::string& file : {folder.Write("nineteen.wav", SmallWave(1000, 19000)), released, drums,
+                                   folder.Write("pedal-63.mid", pedalAt(63))}) {
     players.Play(SoundPlayer::kEffects, file);
     EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects)) << file;
   }

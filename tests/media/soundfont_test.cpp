@@ -1,0 +1,153 @@
+// Which soundfont the synthesiser really loads, tune after tune: the one the
+// game chose must play every tune of the session, also after the output was
+// let go and opened again. The test watches the font files being opened
+// (inotify), so it sees what FluidSynth read, not what it was told.
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "sound_fixtures.h"
+
+namespace trimbol::media::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using TimePoint = std::chrono::steady_clock::time_point;
+using OpenedFonts = std::set<std::string>;
+
+const char* const kSystemFontFolders[] = {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"};
+
+// Collects the soundfont files opened in the watched folders since it was
+// last asked, by any process: tests running beside this one may add the
+// system's font, so the tests ask only that the expected font is among them.
+class FontOpenings {
+ public:
+  FontOpenings() : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (fd_ < 0) throw std::runtime_error("inotify is not available");
+  }
+  ~FontOpenings() { ::close(fd_); }
+  FontOpenings(const FontOpenings&) = delete;
+  FontOpenings& operator=(const FontOpenings&) = delete;
+
+  void Watch(const std::string& folder) {
+    const int watch = ::inotify_add_watch(fd_, folder.c_str(), IN_OPEN);
+    if (watch >= 0) folders_[watch] = folder;
+  }
+
+  OpenedFonts Take() {
+    OpenedFonts opened;
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+      const ssize_t got = ::read(fd_, buffer, sizeof buffer);
+      if (got <= 0) break;
+      for (ssize_t at = 0; at < got;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        const std::string name = event->len > 0 ? event->name : "";
+        const std::string extension = std::filesystem::path(name).extension().string();
+        if (extension == ".sf2" || extension == ".sf3") opened.insert(folders_[event->wd] + "/" + name);
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return opened;
+  }
+
+ private:
+  int fd_;
+  std::map<int, std::string> folders_;
+};
+
+// Without SDL_SOUNDFONTS for the test's length.
+class ScopedUnset {
+ public:
+  explicit ScopedUnset(const char* name) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::unsetenv(name);
+  }
+  ~ScopedUnset() {
+    if (old_) ::setenv(name_.c_str(), old_->c_str(), 1);
+  }
+  ScopedUnset(const ScopedUnset&) = delete;
+  ScopedUnset& operator=(const ScopedUnset&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+// One session of the players, its tune and a watch on the system's fonts.
+// Made after the test has set the environment the players read.
+class TuneSession {
+ public:
+  TuneSession() {
+    for (const char* folder : kSystemFontFolders) openings.Watch(folder);
+  }
+
+  // Plays the tune and says which fonts the synthesiser opened for it.
+  OpenedFonts FontsOfATune() {
+    openings.Take();
+    players.Play(SoundPlayer::kMusic, tune);
+    EXPECT_TRUE(players.IsPlaying(SoundPlayer::kMusic));
+    return openings.Take();
+  }
+
+  // Stops the tune and lets the idle delay pass, so the output is let go.
+  void Release() {
+    players.Close(SoundPlayer::kMusic);
+    now += MediaPlayers::kIdleRelease;
+    EXPECT_FALSE(players.ReleaseWhenIdle());
+    ASSERT_FALSE(players.IsOutputOpen());
+  }
+
+  SoundFolder folder;
+  const std::string tune = folder.WriteMidi("8.mid");
+  FontOpenings openings;
+  TimePoint now{};
+  MediaPlayers players{[this] { return now; }};
+};
+
+TEST(SoundFontChoice, TheGamesFontPlaysEveryTuneBeforeAndAfterARelease) {
+  ScopedUnset noUserChoice("SDL_SOUNDFONTS");
+  TuneSession test;
+  const OpenedFonts first = test.FontsOfATune();
+  ASSERT_FALSE(first.empty()) << "no system soundfont was opened for the first tune";
+  for (int round = 0; round < 2; ++round) {
+    test.Release();
+    const OpenedFonts later = test.FontsOfATune();
+    EXPECT_TRUE(std::includes(later.begin(), later.end(), first.begin(), first.end())) << "after release " << round + 1;
+  }
+}
+
+TEST(SoundFontChoice, TheUsersFontWinsBeforeAndAfterARelease) {
+  SoundFolder fonts;
+  const std::string mine = fonts.path() + "/mine.sf2";
+  std::filesystem::copy_file("/usr/share/sounds/sf2/TimGM6mb.sf2", mine);
+  ScopedEnv chosen("SDL_SOUNDFONTS", mine);
+  TuneSession test;
+  test.openings.Watch(fonts.path());
+  EXPECT_TRUE(test.FontsOfATune().contains(mine));
+  for (int round = 0; round < 2; ++round) {
+    test.Release();
+    EXPECT_TRUE(test.FontsOfATune().contains(mine)) << "after release " << round + 1;
+  }
+}
+
+// The idle delay never cuts a tune: a MIDI tune longer than the delay keeps
+// the output, and with it the synthesiser, until it ends.
+TEST(SoundFontChoice, ATuneIsNeverReleasedWhilePlaying) {
+  TuneSession test;
+  test.players.Play(SoundPlayer::kMusic, test.tune);
+  test.now += 3 * MediaPlayers::kIdleRelease;
+  EXPECT_TRUE(test.players.ReleaseWhenIdle());
+  EXPECT_TRUE(test.players.IsOutputOpen());
+  EXPECT_TRUE(test.players.IsPlaying(SoundPlayer::kMusic));
+}
+
+}  // namespace
+}  // namespace trimbol::media::testing
