@@ -34,9 +34,13 @@ POLL = 0.001
 # 8.mid and 9.mid; the bench adds a tone as 1.wav and 4.mp3, and a silent
 # 2.wav that stops whatever plays while the output stays open.
 MIDI_KEY, SECOND_MIDI_KEY, WAV_KEY, MP3_KEY, HUSH_KEY = "8", "9", "1", "4", "2"
+# How long each `xdotool key` ran, start to exit: the most of every figure that is xdotool's own.
+XDOTOOL_RUNS = []
 
 CASES = [
     ("midi_start", "key 8 (MIDI), first sound after start"),
+    ("wav_start", "key 1 (a WAV), first sound after start"),
+    ("mp3_start", "key 4 (an MP3), first sound after start"),
     ("midi_open", "key 9 (MIDI) with the output open"),
     ("wav_open", "key 1 (a WAV) with the output open"),
     ("mp3_open", "key 4 (an MP3) with the output open"),
@@ -53,7 +57,7 @@ class BenchError(Exception):
 def require_tools():
     missing = [tool for tool in ("Xvfb", "xdotool", "lame") if shutil.which(tool) is None]
     if missing:
-        raise BenchError(f"{' and '.join(missing)} not found: the bench needs Xvfb, xdotool and lame "
+        raise BenchError(f"{', '.join(missing)} not found: the bench needs Xvfb, xdotool and lame "
                          "(scripts/setup installs them)")
 
 
@@ -189,6 +193,7 @@ class Game:
         self.check_alive()
         start = time.monotonic()
         self.xdotool("key", key)
+        XDOTOOL_RUNS.append((time.monotonic() - start) * 1000)
         return start
 
     def check_alive(self):
@@ -259,9 +264,8 @@ def hush(game, output):
     output.wait_silent()
 
 
-def one_round(executable, folder, env, figures):
-    """A fresh game: every case once, in an order that needs one start."""
-    output = DiskFile(Path(env["SDL_DISKAUDIOFILE"]))
+def started_game(executable, folder, env, output, figures):
+    """A fresh game, its window idle and its output not yet open."""
     output.path.unlink(missing_ok=True)
     game = Game(executable, folder, env)
     try:
@@ -270,6 +274,24 @@ def one_round(executable, folder, env, figures):
         if game.audio_threads() or output.path.exists():
             raise BenchError("the output is open before any sound")
         figures["rss_idle"].append(game.rss_mb())
+    except BaseException:
+        game.stop()
+        raise
+    return game
+
+
+def one_round(executable, folder, env, figures):
+    """Every case once: a fresh game for each kind's first sound, the MIDI one going on through the rest."""
+    output = DiskFile(Path(env["SDL_DISKAUDIOFILE"]))
+    for case, key in (("wav_start", WAV_KEY), ("mp3_start", MP3_KEY)):
+        game = started_game(executable, folder, env, output, figures)
+        try:
+            figures[case].append(time_key(game, output, key, True))
+        finally:
+            game.stop()
+
+    game = started_game(executable, folder, env, output, figures)
+    try:
         tune_rss = []
 
         def play(case, key, cold):
@@ -338,6 +360,8 @@ def print_table(columns, rounds):
           " | ".join(spread(figures["rss_idle"], "MB") for _, figures in columns) + " |")
     print("| memory while a MIDI tune plays (RSS, most of a session) | " +
           " | ".join(spread(figures["rss_tune"], "MB") for _, figures in columns) + " |")
+    print()
+    print(f"Each figure includes xdotool's start; `xdotool key` ran {spread(XDOTOOL_RUNS, 'ms')} from start to exit.")
 
 
 def main():
@@ -371,6 +395,8 @@ def main():
     except BenchError as error:
         print(f"key_to_sound: {error}", file=sys.stderr)
         return 1
+    except KeyboardInterrupt:
+        return 130
     print_table(columns, args.rounds)
     return 0
 
