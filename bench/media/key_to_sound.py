@@ -192,7 +192,7 @@ class Game:
         """The monotonic time just before the key is pressed."""
         self.check_alive()
         start = time.monotonic()
-        self.xdotool("key", key)
+        self.xdotool("key", "--delay", "0", key)
         XDOTOOL_RUNS.append((time.monotonic() - start) * 1000)
         return start
 
