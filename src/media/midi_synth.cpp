@@ -1,0 +1,151 @@
+// The MIDI synthesiser over libfluidsynth.
+#include "media/midi_synth.h"
+
+#include <fluidsynth.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+
+namespace trimbol::media {
+namespace {
+
+// What SDL_mixer gives its synthesiser at full volume; FluidSynth's own
+// default is a fifth of it.
+constexpr double kGain = 1.0;
+// How long a rendered tune may ring on after its last event.
+constexpr double kLongestDyingSeconds = 2.0;
+
+std::vector<std::string> SplitFonts(std::string_view fonts) {
+  std::vector<std::string> list;
+  while (!fonts.empty()) {
+    const std::size_t colon = fonts.find(':');
+    if (colon != 0) list.emplace_back(fonts.substr(0, colon));
+    fonts = colon == std::string_view::npos ? std::string_view() : fonts.substr(colon + 1);
+  }
+  return list;
+}
+
+// A named pipe would hang the synthesiser's reading, a folder confuse it.
+bool IsReadableFile(const std::string& path) {
+  struct stat info{};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
+
+}  // namespace
+
+MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate) : sampleRate_(sampleRate) {
+  if (soundFonts.empty()) throw std::runtime_error("no MIDI soundfont is installed");
+  settings_ = new_fluid_settings();
+  if (settings_ == nullptr) throw std::runtime_error("the MIDI synthesiser cannot be made");
+  fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
+  fluid_settings_setnum(settings_, "synth.gain", kGain);
+  // Only the instruments a tune selects are read from the font, and let go
+  // when no channel uses them any more.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+  // Pinning samples in memory fails with the usual small limit and says so.
+  fluid_settings_setint(settings_, "synth.lock-memory", 0);
+  // The tune's clock is the audio rendered, not a timer thread of its own.
+  fluid_settings_setstr(settings_, "player.timing-source", "sample");
+  synth_ = new_fluid_synth(settings_);
+  if (synth_ == nullptr) {
+    delete_fluid_settings(settings_);
+    throw std::runtime_error("the MIDI synthesiser cannot be made");
+  }
+  // Listed first, found first: the font loaded last takes precedence.
+  const std::vector<std::string> fonts = SplitFonts(soundFonts);
+  for (auto font = fonts.rbegin(); font != fonts.rend(); ++font) {
+    if (IsReadableFile(*font)) fluid_synth_sfload(synth_, font->c_str(), 1);
+  }
+  if (fluid_synth_sfcount(synth_) == 0) {
+    delete_fluid_synth(synth_);
+    delete_fluid_settings(settings_);
+    throw std::runtime_error("no MIDI soundfont can be read at " + soundFonts);
+  }
+}
+
+MidiSynth::~MidiSynth() {
+  Stop();
+  delete_fluid_synth(synth_);
+  delete_fluid_settings(settings_);
+}
+
+std::vector<std::string> MidiSynth::LoadedFonts() const {
+  std::vector<std::string> names;
+  for (int i = 0; i < fluid_synth_sfcount(synth_); ++i) {
+    names.emplace_back(fluid_sfont_get_name(fluid_synth_get_sfont(synth_, static_cast<unsigned>(i))));
+  }
+  return names;
+}
+
+bool MidiSynth::Start(std::span<const unsigned char> tune) {
+  Stop();
+  player_ = new_fluid_player(synth_);
+  if (player_ == nullptr) return false;
+  // The player copies the file.
+  if (fluid_player_add_mem(player_, tune.data(), tune.size()) != FLUID_OK || fluid_player_play(player_) != FLUID_OK) {
+    Stop();
+    return false;
+  }
+  return true;
+}
+
+void MidiSynth::Stop() {
+  if (player_ == nullptr) return;
+  delete_fluid_player(player_);
+  player_ = nullptr;
+  // Back to the default instruments, so those the tune chose leave memory.
+  fluid_synth_system_reset(synth_);
+}
+
+bool MidiSynth::Sounding() const {
+  if (player_ == nullptr) return false;
+  return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING || fluid_synth_get_active_voice_count(synth_) > 0;
+}
+
+void MidiSynth::Render(std::int16_t* out, int frames, int channels) {
+  if (channels == 2) {
+    fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
+    return;
+  }
+  stereo_.resize(2 * static_cast<std::size_t>(frames));
+  fluid_synth_write_s16(synth_, frames, stereo_.data(), 0, 2, stereo_.data(), 1, 2);
+  for (int frame = 0; frame < frames; ++frame) {
+    const std::int16_t left = stereo_[2 * frame], right = stereo_[2 * frame + 1];
+    std::int16_t* to = out + static_cast<std::ptrdiff_t>(frame) * channels;
+    if (channels == 1) {
+      to[0] = static_cast<std::int16_t>((left + right) / 2);
+    } else {
+      std::fill(to, to + channels, std::int16_t{0});
+      to[0] = left;
+      to[1] = right;
+    }
+  }
+}
+
+std::vector<std::int16_t> MidiSynth::RenderWhole(std::span<const unsigned char> tune, double maxSeconds,
+                                                 int channels) {
+  if (!Start(tune)) throw std::runtime_error("the MIDI synthesiser cannot read the file");
+  constexpr int kBlock = 1024;
+  const auto dying = static_cast<std::size_t>(kLongestDyingSeconds * sampleRate_);
+  const auto limit = static_cast<std::size_t>(maxSeconds * sampleRate_) + dying;
+  std::vector<std::int16_t> samples;
+  std::size_t frames = 0;
+  std::optional<std::size_t> endedAt;
+  while (frames < limit && Sounding()) {
+    // Once the tune is over its notes may ring for a while, not forever.
+    if (!endedAt && fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) endedAt = frames;
+    if (endedAt && frames - *endedAt >= dying) break;
+    samples.resize(samples.size() + static_cast<std::size_t>(kBlock * channels));
+    Render(samples.data() + samples.size() - static_cast<std::size_t>(kBlock * channels), kBlock, channels);
+    frames += kBlock;
+  }
+  Stop();
+  return samples;
+}
+
+}  // namespace trimbol::media
