@@ -26,15 +26,14 @@ void Player::Play(const std::string& file) {
   if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSeconds) {
     throw OpenFailure(file, "the sound plays longer than " + std::to_string(kLongestDecodedSeconds) + " seconds");
   }
+  // The file, and a MIDI file's soundfont, are checked first: a missing
+  // file or font fails the same with or without an output.
   const bool midi = sound.kind->Synthesised();
   std::vector<unsigned char> tune;
-  // A missing soundfont fails like a missing file, with or without an output.
   if (midi) {
     tune = ReadAll(sound.data.get());
     PrepareSynth(file, output_.IsOpen() ? output_.SampleRate() : AudioOutput::kSampleRate);
   }
-  // The file is checked first: a missing file fails the same with or
-  // without an output.
   if (!output_.Open()) throw OpenFailure(file, output_.Failure());
   if (midi) {
     PlayMidi(file, std::move(tune));
