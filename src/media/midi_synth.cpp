@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -82,8 +81,10 @@ std::vector<std::string> MidiSynth::LoadedFonts() const {
   return names;
 }
 
-bool MidiSynth::Start(std::span<const unsigned char> tune) {
+bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
   Stop();
+  tuneFrames_ = static_cast<std::int64_t>(seconds * sampleRate_);
+  renderedFrames_ = 0;
   player_ = new_fluid_player(synth_);
   if (player_ == nullptr) return false;
   // The player copies the file.
@@ -103,11 +104,15 @@ void MidiSynth::Stop() {
 }
 
 bool MidiSynth::Sounding() const {
-  if (player_ == nullptr) return false;
-  return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING || fluid_synth_get_active_voice_count(synth_) > 0;
+  if (player_ == nullptr || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) return false;
+  const std::int64_t rendered = renderedFrames_.load(std::memory_order_relaxed);
+  if (rendered < tuneFrames_) return true;
+  const auto dying = static_cast<std::int64_t>(kLongestDyingSeconds * sampleRate_);
+  return rendered < tuneFrames_ + dying && fluid_synth_get_active_voice_count(synth_) > 0;
 }
 
 void MidiSynth::Render(std::int16_t* out, int frames, int channels) {
+  renderedFrames_.fetch_add(frames, std::memory_order_relaxed);
   if (channels == 2) {
     fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
     return;
@@ -127,22 +132,15 @@ void MidiSynth::Render(std::int16_t* out, int frames, int channels) {
   }
 }
 
-std::vector<std::int16_t> MidiSynth::RenderWhole(std::span<const unsigned char> tune, double maxSeconds,
-                                                 int channels) {
-  if (!Start(tune)) throw std::runtime_error("the MIDI synthesiser cannot read the file");
+std::vector<std::int16_t> MidiSynth::RenderWhole(std::span<const unsigned char> tune, double seconds, int channels) {
+  if (!Start(tune, seconds)) throw std::runtime_error("the MIDI synthesiser cannot read the file");
   constexpr int kBlock = 1024;
-  const auto dying = static_cast<std::size_t>(kLongestDyingSeconds * sampleRate_);
-  const auto limit = static_cast<std::size_t>(maxSeconds * sampleRate_) + dying;
+  const auto blockSamples = static_cast<std::size_t>(kBlock * channels);
   std::vector<std::int16_t> samples;
-  std::size_t frames = 0;
-  std::optional<std::size_t> endedAt;
-  while (frames < limit && Sounding()) {
-    // Once the tune is over its notes may ring for a while, not forever.
-    if (!endedAt && fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) endedAt = frames;
-    if (endedAt && frames - *endedAt >= dying) break;
-    samples.resize(samples.size() + static_cast<std::size_t>(kBlock * channels));
-    Render(samples.data() + samples.size() - static_cast<std::size_t>(kBlock * channels), kBlock, channels);
-    frames += kBlock;
+  samples.reserve(static_cast<std::size_t>((seconds + 0.5) * sampleRate_ * channels));
+  while (Sounding()) {
+    samples.resize(samples.size() + blockSamples);
+    Render(samples.data() + samples.size() - blockSamples, kBlock, channels);
   }
   Stop();
   return samples;

@@ -5,6 +5,7 @@
 // output, and reads from the font only the instruments a tune selects.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -30,27 +31,32 @@ class MidiSynth {
   // The soundfont files the synthesiser has loaded, as it names them.
   std::vector<std::string> LoadedFonts() const;
 
-  // Starts a tune, given as a whole standard MIDI file, from its beginning,
-  // in place of any other; false when the synthesiser refuses the file.
-  bool Start(std::span<const unsigned char> tune);
+  // Starts a tune, given as a whole standard MIDI file that plays `seconds`,
+  // from its beginning, in place of any other; false when the synthesiser
+  // refuses the file.
+  bool Start(std::span<const unsigned char> tune, double seconds);
   // Silences the synthesiser at once and forgets the tune.
   void Stop();
-  // True from Start while the tune plays and its last notes die away.
+  // True from Start while the tune plays and its last notes die away, for a
+  // while at most. (FluidSynth's own player reports a tune over seconds
+  // after its last note.)
   bool Sounding() const;
 
   // Writes the next `frames` frames as interleaved 16-bit samples for
   // `channels` channels: stereo as it is, mono mixed down, and the left and
   // right fronts of more channels.
   void Render(std::int16_t* out, int frames, int channels);
-  // Renders a tune whole, at most `maxSeconds` of it and its dying notes.
+  // Renders a tune that plays `seconds` whole, with its dying notes.
   // Throws std::runtime_error when the synthesiser refuses the file.
-  std::vector<std::int16_t> RenderWhole(std::span<const unsigned char> tune, double maxSeconds, int channels);
+  std::vector<std::int16_t> RenderWhole(std::span<const unsigned char> tune, double seconds, int channels);
 
  private:
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_player_t* player_ = nullptr;
   int sampleRate_;
+  std::int64_t tuneFrames_ = 0;
+  std::atomic<std::int64_t> renderedFrames_{0};  // counted on the audio thread
   std::vector<std::int16_t> stereo_;  // for outputs that are not stereo
 };
 

@@ -36,7 +36,7 @@ void Player::Play(const std::string& file) {
   }
   if (!output_.Open()) throw OpenFailure(file, output_.Failure());
   if (midi) {
-    PlayMidi(file, std::move(tune));
+    PlayMidi(file, std::move(tune), PlayingSeconds(sound));
   } else {
     PlayWithMixer(file, sound);
   }
@@ -53,16 +53,16 @@ void Player::PrepareSynth(const std::string& file, int sampleRate) {
   }
 }
 
-void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune) {
+void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds) {
   PrepareSynth(file, output_.SampleRate());
   if (Streams()) {
-    if (!synth_->Start(tune)) throw OpenFailure(file, "the MIDI synthesiser cannot read the file");
+    if (!synth_->Start(tune, seconds)) throw OpenFailure(file, "the MIDI synthesiser cannot read the file");
     Mix_HookMusic(&Player::MixTune, this);
     tuneStreams_ = true;
     return;
   }
   try {
-    rendered_ = synth_->RenderWhole(tune, kLongestDecodedSeconds, output_.Channels());
+    rendered_ = synth_->RenderWhole(tune, seconds, output_.Channels());
   } catch (const std::runtime_error& error) {
     throw OpenFailure(file, error.what());
   }

@@ -42,7 +42,7 @@ class Player {
   // The synthesiser is made at the first MIDI file and kept, with its
   // soundfont, across releases of the output; a new rate needs a new one.
   void PrepareSynth(const std::string& file, int sampleRate);
-  void PlayMidi(const std::string& file, std::vector<unsigned char> tune);
+  void PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds);
   void PlayWithMixer(const std::string& file, SoundFile& sound);
   // The music slot's source while a MIDI tune streams, on the audio thread.
   static void MixTune(void* player, Uint8* stream, int bytes);
