@@ -16,8 +16,13 @@ namespace {
 // What SDL_mixer gives its synthesiser at full volume; FluidSynth's own
 // default is a fifth of it.
 constexpr double kGain = 1.0;
-// How long a rendered tune may ring on after its last event.
+// How long a tune may ring on after its last event.
 constexpr double kLongestDyingSeconds = 2.0;
+// MIDI's numbers: event types, a controller, General MIDI's drum channel.
+constexpr int kNoteOn = 0x90;
+constexpr int kProgramChange = 0xC0;
+constexpr int kResetAllControllers = 121;
+constexpr int kDrumChannel = 9;
 
 std::vector<std::string> SplitFonts(std::string_view fonts) {
   std::vector<std::string> list;
@@ -50,6 +55,9 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate) : sampleRate
   fluid_settings_setint(settings_, "synth.lock-memory", 0);
   // The tune's clock is the audio rendered, not a timer thread of its own.
   fluid_settings_setstr(settings_, "player.timing-source", "sample");
+  // A reset would give every channel its default instrument and so read
+  // them all from the font; the synthesiser is put back in Stop instead.
+  fluid_settings_setint(settings_, "player.reset-synth", 0);
   synth_ = new_fluid_synth(settings_);
   if (synth_ == nullptr) {
     delete_fluid_settings(settings_);
@@ -58,7 +66,7 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate) : sampleRate
   // Listed first, found first: the font loaded last takes precedence.
   const std::vector<std::string> fonts = SplitFonts(soundFonts);
   for (auto font = fonts.rbegin(); font != fonts.rend(); ++font) {
-    if (IsReadableFile(*font)) fluid_synth_sfload(synth_, font->c_str(), 1);
+    if (IsReadableFile(*font)) fluid_synth_sfload(synth_, font->c_str(), 0);
   }
   if (fluid_synth_sfcount(synth_) == 0) {
     delete_fluid_synth(synth_);
@@ -87,6 +95,8 @@ bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
   renderedFrames_ = 0;
   player_ = new_fluid_player(synth_);
   if (player_ == nullptr) return false;
+  programmed_ = 0;
+  fluid_player_set_playback_callback(player_, &MidiSynth::HandleEvent, this);
   // The player copies the file.
   if (fluid_player_add_mem(player_, tune.data(), tune.size()) != FLUID_OK || fluid_player_play(player_) != FLUID_OK) {
     Stop();
@@ -99,8 +109,30 @@ void MidiSynth::Stop() {
   if (player_ == nullptr) return;
   delete_fluid_player(player_);
   player_ = nullptr;
-  // Back to the default instruments, so those the tune chose leave memory.
-  fluid_synth_system_reset(synth_);
+  // What a reset does, but every channel is left without an instrument, so
+  // those the tune chose leave memory and no others are read.
+  fluid_synth_all_sounds_off(synth_, -1);
+  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
+    fluid_synth_cc(synth_, channel, kResetAllControllers, 0);
+    // The drum channel keeps its drum bank.
+    if (channel != kDrumChannel) fluid_synth_bank_select(synth_, channel, 0);
+    fluid_synth_unset_program(synth_, channel);
+  }
+}
+
+int MidiSynth::HandleEvent(void* self, fluid_midi_event_t* event) {
+  auto& synth = *static_cast<MidiSynth*>(self);
+  const int channel = fluid_midi_event_get_channel(event);
+  const std::uint32_t bit = channel >= 0 && channel < 32 ? 1u << channel : 0;
+  const int type = fluid_midi_event_get_type(event);
+  if (type == kProgramChange) {
+    synth.programmed_ |= bit;
+  } else if (type == kNoteOn && fluid_midi_event_get_velocity(event) > 0 && (synth.programmed_ & bit) == 0) {
+    // A note on a channel the tune gave no instrument plays the default.
+    fluid_synth_program_change(synth.synth_, channel, 0);
+    synth.programmed_ |= bit;
+  }
+  return fluid_synth_handle_midi_event(synth.synth_, event);
 }
 
 bool MidiSynth::Sounding() const {

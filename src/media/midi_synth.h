@@ -14,6 +14,7 @@
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
+struct _fluid_midi_event_t;
 
 namespace trimbol::media {
 
@@ -51,10 +52,16 @@ class MidiSynth {
   std::vector<std::int16_t> RenderWhole(std::span<const unsigned char> tune, double seconds, int channels);
 
  private:
+  // Channels start without an instrument, so none is read from the font
+  // before a tune asks for it; this passes the tune's events on and gives a
+  // channel its default instrument at its first note, as after a reset.
+  static int HandleEvent(void* self, _fluid_midi_event_t* event);
+
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_player_t* player_ = nullptr;
   int sampleRate_;
+  std::uint32_t programmed_ = 0;  // channels the tune has given an instrument
   std::int64_t tuneFrames_ = 0;
   std::atomic<std::int64_t> renderedFrames_{0};  // counted on the audio thread
   std::vector<std::int16_t> stereo_;  // for outputs that are not stereo
