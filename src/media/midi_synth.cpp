@@ -91,7 +91,10 @@ std::vector<std::string> MidiSynth::LoadedFonts() const {
 
 bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
   Stop();
-  tuneFrames_ = static_cast<std::int64_t>(seconds * sampleRate_);
+  // A tune may claim to last for ages (or its time may not be a number).
+  constexpr auto kEndless = std::int64_t{1} << 52;
+  const double frames = seconds * sampleRate_;
+  tuneFrames_ = frames < static_cast<double>(kEndless) ? static_cast<std::int64_t>(frames) : kEndless;
   renderedFrames_ = 0;
   player_ = new_fluid_player(synth_);
   if (player_ == nullptr) return false;
@@ -169,7 +172,8 @@ std::vector<std::int16_t> MidiSynth::RenderWhole(std::span<const unsigned char> 
   constexpr int kBlock = 1024;
   const auto blockSamples = static_cast<std::size_t>(kBlock * channels);
   std::vector<std::int16_t> samples;
-  samples.reserve(static_cast<std::size_t>((seconds + 0.5) * sampleRate_ * channels));
+  const std::int64_t expected = std::clamp<std::int64_t>(tuneFrames_, 0, std::int64_t{60} * sampleRate_);
+  samples.reserve(static_cast<std::size_t>(expected * channels));
   while (Sounding()) {
     samples.resize(samples.size() + blockSamples);
     Render(samples.data() + samples.size() - blockSamples, kBlock, channels);
