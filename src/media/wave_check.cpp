@@ -60,6 +60,7 @@ struct Walk {
 constexpr Sint64 kFirstChunk = 12;  // after "RIFF", the file's length and "WAVE"
 constexpr const char* kDamagedLoops = "the WAV file's loop points are damaged";
 constexpr const char* kDamagedTags = "the WAV file's tags are damaged";
+constexpr const char* kCutShort = "the WAV file is cut short";
 
 // The "fmt " chunk's fields; the extensible format's real encoding sits in
 // its sub-format.
@@ -143,8 +144,9 @@ Chunk ReadChunkHeader(SDL_RWops* data, Sint64 at) {
   return {LittleEndian(&header[0], 4), LittleEndian(&header[4], 4), at + 8};
 }
 
-// A chunk the reader takes whole; none when the file does not hold it all,
-// which makes the reader fail cleanly.
+// A chunk the reader takes whole; none when the file does not hold it all.
+// The reader would set aside memory for all it claims (up to 4 GB) before
+// finding that out, so such a file is refused as cut short.
 std::optional<std::vector<unsigned char>> ReadWholeChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
   if (chunk.end() > size) return std::nullopt;
   std::vector<unsigned char> bytes(chunk.length);
@@ -174,7 +176,7 @@ std::string CheckFormatChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, s
 // per loop. The forward loops are kept to be checked against the samples.
 std::string CheckSamplerChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, std::vector<Loop>& loops) {
   const std::optional<std::vector<unsigned char>> bytes = ReadWholeChunk(data, size, chunk);
-  if (!bytes) return {};
+  if (!bytes) return kCutShort;
   if (chunk.length < 36) return kDamagedLoops;
   const std::uint32_t count = LittleEndian(&(*bytes)[28], 4);
   if (count > (chunk.length - 36) / 24) return kDamagedLoops;
@@ -188,12 +190,13 @@ std::string CheckSamplerChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, 
 // "LIST": the tags of an "INFO" list.
 std::string CheckListChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
   const std::optional<std::vector<unsigned char>> bytes = ReadWholeChunk(data, size, chunk);
-  return bytes && !InfoListIsSafe(*bytes) ? kDamagedTags : std::string();
+  if (!bytes) return kCutShort;
+  return InfoListIsSafe(*bytes) ? std::string() : kDamagedTags;
 }
 
 // "id3 ": an ID3v2 tag, read as from an MP3 file.
 std::string CheckId3Chunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
-  if (chunk.end() > size) return {};
+  if (chunk.end() > size) return kCutShort;
   std::array<unsigned char, 10> head{};
   const std::size_t got = ReadAt(data, chunk.body, std::span(head).first(std::min<std::size_t>(chunk.length, head.size())));
   if (!StartsReadableId3v2(std::span(head.data(), got), Sint64{chunk.length} + 1)) return {};
