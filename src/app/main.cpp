@@ -8,9 +8,9 @@
 #include "application_identity.h"
 #include "command_line.h"
 #include "error_display.h"
+#include "game_sound.h"
 #include "main_window.h"
 #include "message_boxes.h"
-#include "sound_module.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -21,8 +21,7 @@ int main(int argc, char* argv[]) {
   trimbol::app::ModalMessageBoxes boxes;
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {
-    trimbol::app::SoundModule sounds(trimbol::app::SoundModule::InstalledPath());
-    trimbol::app::MainWindow window(sounds, &boxes);
+    trimbol::app::MainWindow window(trimbol::app::GameSound::InstalledModulePath(), &boxes);
     window.show();
     QApplication::exec();
   });

@@ -85,13 +85,19 @@ QPoint ClientPoint(const QMouseEvent& event) {
 
 }  // namespace
 
-MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
+MainWindow::MainWindow(const std::string& soundModule, MessageBoxes* boxes)
+    : MainWindow(std::make_unique<GameSound>(soundModule), boxes) {}
+
+MainWindow::MainWindow(media::SoundSystem& players, MessageBoxes* boxes)
+    : MainWindow(std::make_unique<GameSound>(players), boxes) {}
+
+MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ownBoxes_(boxes ? nullptr : std::make_unique<ModalMessageBoxes>()),
       boxes_(boxes ? boxes : ownBoxes_.get()),
       errors_(*boxes_, this),
       surface_(*this),
-      sounds_(media) {
+      sound_(std::move(sound)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(AppTitle());
   QPalette colours = palette();
@@ -107,7 +113,7 @@ MainWindow::MainWindow(media::SoundSystem& media, MessageBoxes* boxes)
   BuildControls();
   menu_ = std::make_unique<GameMenu>(*this, errors_);
   host_ = std::make_unique<WindowHost>(
-      WindowParts{surface_, *board_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, sounds_});
+      WindowParts{surface_, *board_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, *sound_});
   game_ = std::make_unique<Game>(*host_);
   menu_->Build(MenuRows(*game_, {[this] { ShowHelp(HelpText(kInstructionsCaption), Instructions()); },
                                  [this] { ShowHelp(HelpText(kAboutCaption), HelpText(kAboutText)); },

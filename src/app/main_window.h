@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include <QWidget>
 
@@ -14,7 +15,7 @@
 #include "engine/game.h"
 #include "error_display.h"
 #include "game_menu.h"
-#include "sounds.h"
+#include "game_sound.h"
 #include "window_host.h"
 
 class QCheckBox;
@@ -34,8 +35,12 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // Without boxes the real modal ones are used; tests pass a recorder.
-  explicit MainWindow(media::SoundSystem& media, MessageBoxes* boxes = nullptr);
+  // The game's window, playing through the sound module at `soundModule`,
+  // loaded at the first play. Without boxes the real modal ones are used;
+  // tests pass a recorder.
+  explicit MainWindow(const std::string& soundModule, MessageBoxes* boxes = nullptr);
+  // Playing through players the program already holds (tests, benchmarks).
+  explicit MainWindow(media::SoundSystem& players, MessageBoxes* boxes = nullptr);
   ~MainWindow() override;
 
   // The help dialog, made when a help item is first chosen (none before).
@@ -43,7 +48,7 @@ class MainWindow : public QWidget {
 
   Game& game() { return *game_; }
   BoardSurface& surface() { return surface_; }
-  Sounds& sounds() { return sounds_; }
+  GameSound& sound() { return *sound_; }
   ErrorDisplay& errors() { return errors_; }
   GameMenu& menu() { return *menu_; }
   QLineEdit* statusLine() const { return statusLine_; }
@@ -67,6 +72,7 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes);
   void BuildControls();
   // Runs a game operation from a signal, through the error display.
   template <class Sender, class Signal>
@@ -88,7 +94,7 @@ class MainWindow : public QWidget {
   MessageBoxes* boxes_;
   ErrorDisplay errors_;
   BoardSurface surface_;
-  Sounds sounds_;
+  std::unique_ptr<GameSound> sound_;
   QLineEdit* statusLine_ = nullptr;
   QCheckBox* constantRedraw_ = nullptr;
   QPushButton* newGame_ = nullptr;

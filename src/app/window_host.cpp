@@ -12,10 +12,10 @@
 #include "data_files.h"
 #include "engine/board_geometry.h"
 #include "error_display.h"
+#include "game_sound.h"
 #include "game_menu.h"
 #include "message_boxes.h"
 #include "shown_text.h"
-#include "sounds.h"
 
 namespace trimbol::app {
 void WindowHost::ShowBoard(const Board& board) {
@@ -33,7 +33,7 @@ void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
 }
 
 void WindowHost::PlaySound(SoundPlayer player, std::string_view file) {
-  parts_.sounds.Play(player, FindDataFile(file));
+  parts_.sound.Play(player, FindDataFile(file));
 }
 
 void WindowHost::AnnounceResult(std::string_view message) {

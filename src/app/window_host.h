@@ -1,6 +1,6 @@
 // WindowHost: what the game tells the program it runs in, carried out on
 // the parts of the window it needs: the board surface, the status line, the
-// menu, the timers, the boxes, the error display and the sounds.
+// menu, the timers, the boxes, the error display and the sound.
 #pragma once
 
 #include <array>
@@ -18,7 +18,7 @@ class BoardView;
 class ErrorDisplay;
 class GameMenu;
 class MessageBoxes;
-class Sounds;
+class GameSound;
 
 struct WindowParts {
   BoardSurface& board;
@@ -29,7 +29,7 @@ struct WindowParts {
   MessageBoxes& boxes;
   QWidget* boxParent;  // the window the boxes belong to
   ErrorDisplay& errors;
-  Sounds& sounds;
+  GameSound& sound;
 };
 
 class WindowHost final : public Host {

@@ -10,10 +10,11 @@
 #include <cstring>
 #include <utility>
 
+#include "media/sound_kind.h"
+
 namespace trimbol::media {
 namespace {
 
-constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 // About 12 ms, so a click is heard at once. The audio thread wakes at this
 // rate only while the output is open, that is while something plays.
@@ -56,7 +57,7 @@ bool AudioOutput::OpenSdlMixer(const char* driver) {
   // A named driver outranks SDL_AUDIODRIVER, and only for this opening.
   if (driver != nullptr) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
   bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  if (opened && Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
+  if (opened && Mix_OpenAudio(AudioOutput::kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     opened = false;
   }
@@ -81,7 +82,7 @@ bool AudioOutput::TryDriver(const char* driver) {
 bool AudioOutput::Open() {
   if (open_) return true;
   if (!decodersReady_) {
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
+    Mix_Init(MixerDecoderFlags());
     decodersReady_ = true;
   }
   if (!probed_) {
@@ -103,6 +104,8 @@ bool AudioOutput::Open() {
     return false;
   }
   failure_.clear();
+  Uint16 format = 0;
+  Mix_QuerySpec(&sampleRate_, &format, &channelCount_);
   Mix_AllocateChannels(channels_);
   Mix_ReserveChannels(channels_);  // nothing else may borrow them
   return true;
@@ -113,14 +116,6 @@ void AudioOutput::Close() {
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;
-  // SDL_mixer forgets the soundfonts whenever it closes, and its next tune
-  // would load its own default, whatever was chosen.
-  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
-}
-
-void AudioOutput::UseSoundFonts(std::string fonts) {
-  soundFonts_ = std::move(fonts);
-  if (!soundFonts_.empty()) Mix_SetSoundFonts(soundFonts_.c_str());
 }
 
 }  // namespace trimbol::media

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace trimbol::media {
 
@@ -31,8 +32,16 @@ class AudioOutput {
   // Closes the output; whatever was loaded on it must be freed first.
   void Close();
   // The MIDI soundfonts (colon-separated) every tune of the session plays
-  // with, before and after any closing; empty keeps SDL_mixer's default.
-  void UseSoundFonts(std::string fonts);
+  // with; empty when none is installed.
+  void UseSoundFonts(std::string fonts) { soundFonts_ = std::move(fonts); }
+  const std::string& SoundFonts() const { return soundFonts_; }
+
+  // The rate the output is opened at; a device may insist on another.
+  static constexpr int kSampleRate = 44100;
+  // What the open output takes: 16-bit samples, at this rate and this many
+  // interleaved channels.
+  int SampleRate() const { return sampleRate_; }
+  int Channels() const { return channelCount_; }
 
   bool IsOpen() const { return open_; }
   // True when the sound is heard: the mixer runs on a real device.
@@ -52,6 +61,8 @@ class AudioOutput {
   bool probed_ = false;    // a device has been looked for
   bool fellBack_ = false;  // and none was found
   bool decodersReady_ = false;
+  int sampleRate_ = kSampleRate;
+  int channelCount_ = 2;
   std::string driver_;  // the driver that opened a device
   std::string soundFonts_;
   std::string failure_;

@@ -17,4 +17,12 @@ std::size_t ReadAt(SDL_RWops* data, Sint64 offset, std::span<unsigned char> out)
   return got;
 }
 
+
+std::vector<unsigned char> ReadAll(SDL_RWops* data) {
+  const Sint64 size = SDL_RWsize(data);
+  std::vector<unsigned char> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
+  bytes.resize(ReadAt(data, 0, bytes));
+  return bytes;
+}
+
 }  // namespace trimbol::media

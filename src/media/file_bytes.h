@@ -7,12 +7,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace trimbol::media {
 
 // Fills `out` from `offset` on; returns how many bytes the file had there.
 // The rest of `out` is zeroed.
 std::size_t ReadAt(SDL_RWops* data, Sint64 offset, std::span<unsigned char> out);
+
+// The whole file, from its start; what cannot be read is left out.
+std::vector<unsigned char> ReadAll(SDL_RWops* data);
 
 constexpr std::uint32_t LittleEndian(const unsigned char* p, int count) {
   std::uint32_t value = 0;

@@ -45,8 +45,8 @@ MediaPlayers::MediaPlayers(Clock clock, std::function<bool(const char* driver)> 
     throw std::logic_error("only one MediaPlayers may exist at a time");
   }
   output_ = std::make_unique<Output>(std::move(clock), std::move(openMixer));
-  // Only the name is chosen here; the synthesiser loads the font when a
-  // MIDI file is opened.
+  // Only the name is chosen here; a player's synthesiser loads the font at
+  // its first MIDI file.
   output_->output.UseSoundFonts(ChooseSoundFonts());
 }
 
@@ -87,5 +87,9 @@ bool MediaPlayers::FellBackToSilence() const { return output_->output.FellBackTo
 const std::string& MediaPlayers::OpenFile(SoundPlayer player) const { return (*output_)[player].OpenFile(); }
 
 bool MediaPlayers::IsPlaying(SoundPlayer player) const { return (*output_)[player].IsPlaying(); }
+
+std::vector<std::string> MediaPlayers::LoadedSoundFonts(SoundPlayer player) const {
+  return (*output_)[player].LoadedSoundFonts();
+}
 
 }  // namespace trimbol::media

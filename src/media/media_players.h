@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/file_error.h"
 #include "engine/sound_player.h"
@@ -56,6 +57,9 @@ class MediaPlayers final : public SoundSystem {
   // The file a player has open (empty when none) and whether it still sounds.
   const std::string& OpenFile(SoundPlayer player) const;
   bool IsPlaying(SoundPlayer player) const;
+  // The soundfont files the player's MIDI synthesiser has loaded, as it
+  // names them; none before the player's first MIDI file.
+  std::vector<std::string> LoadedSoundFonts(SoundPlayer player) const;
 
  private:
   struct Output;

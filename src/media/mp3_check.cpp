@@ -4,8 +4,8 @@
 #include "media/mp3_check.h"
 
 #include <array>
-#include <cstring>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "media/file_bytes.h"
@@ -54,16 +54,6 @@ bool ReadFrameHeader(const unsigned char* h, Frame& frame) {
 
 }  // namespace
 
-bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length) {
-  if (head.size() < 10 || std::memcmp(head.data(), "ID3", 3) != 0 || head[3] == 0xFF || head[4] == 0xFF) return false;
-  if ((head[6] | head[7] | head[8] | head[9]) & 0x80) return false;
-  // The tag, a footer if flagged, and the zero bytes of padding that follow.
-  std::size_t end = 10 + std::size_t{Synchsafe(&head[6])};
-  if (head[5] & 0x10) end += 10;
-  while (end < head.size() && head[end] == 0) ++end;
-  return static_cast<Sint64>(end) < length;
-}
-
 SoundCheck CheckMp3(SDL_RWops* data) {
   const Sint64 size = SDL_RWsize(data);
   std::array<unsigned char, 128> head{};  // what the tag reader looks at first
@@ -80,13 +70,7 @@ double Mp3PlayingSeconds(SDL_RWops* data) {
   std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
   ReadAt(data, 0, bytes);
 
-  std::size_t at = 0;
-  // An ID3v2 tag: ten header bytes, a size of four 7-bit bytes, and a footer
-  // of ten more when flagged.
-  if (bytes.size() >= 10 && bytes[0] == 'I' && bytes[1] == 'D' && bytes[2] == '3') {
-    at = 10 + ((bytes[6] & 0x7Fu) << 21 | (bytes[7] & 0x7Fu) << 14 | (bytes[8] & 0x7Fu) << 7 | (bytes[9] & 0x7Fu));
-    if (bytes[5] & 0x10) at += 10;
-  }
+  std::size_t at = Id3v2TagLength(bytes);
   double seconds = 0;
   while (at + 4 <= bytes.size()) {
     Frame frame;

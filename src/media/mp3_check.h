@@ -4,8 +4,6 @@
 
 #include <SDL.h>
 
-#include <span>
-
 #include "media/sound_kind.h"
 
 namespace trimbol::media {
@@ -17,9 +15,5 @@ SoundCheck CheckMp3(SDL_RWops* data);
 // Counts every frame header the decoder could find, also past damaged
 // stretches, so the time it gives is never shorter than what is decoded.
 double Mp3PlayingSeconds(SDL_RWops* data);
-
-// True when `head`, the first bytes of a stream, starts an ID3v2 tag that
-// SDL_mixer reads, in a stream of `length` bytes.
-bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length);
 
 }  // namespace trimbol::media

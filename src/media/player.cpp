@@ -1,10 +1,13 @@
 // Playing one file on one player: the file is checked, the output must be
-// there, SDL_mixer loads the sound from a stream the player keeps, and the
-// sound starts.
+// there, the sound is loaded from a stream the player keeps (by SDL_mixer,
+// or by the player's own synthesiser for MIDI) and starts.
 #include "media/player.h"
 
+#include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "media/file_bytes.h"
 #include "media/open_failure.h"
 
 namespace trimbol::media {
@@ -15,16 +18,6 @@ namespace {
 // seconds is far beyond any effect or result sound and still decoded at once.
 constexpr int kLongestDecodedSeconds = 20;
 
-Mix_MusicType MusicType(SoundKind kind) {
-  switch (kind) {
-    case SoundKind::kWave: return MUS_WAV;
-    case SoundKind::kMp3: return MUS_MP3;
-    case SoundKind::kMidi: return MUS_MID;
-    case SoundKind::kUnknown: break;
-  }
-  return MUS_NONE;
-}
-
 }  // namespace
 
 void Player::Play(const std::string& file) {
@@ -33,21 +26,68 @@ void Player::Play(const std::string& file) {
   if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSeconds) {
     throw OpenFailure(file, "the sound plays longer than " + std::to_string(kLongestDecodedSeconds) + " seconds");
   }
-  // The file is checked first: a missing file fails the same with or
-  // without an output.
+  // The file, and a MIDI file's soundfont, are checked first: a missing
+  // file or font fails the same with or without an output.
+  const bool midi = sound.kind->Synthesised();
+  std::vector<unsigned char> tune;
+  if (midi) {
+    tune = ReadAll(sound.data.get());
+    PrepareSynth(file, output_.IsOpen() ? output_.SampleRate() : AudioOutput::kSampleRate);
+  }
   if (!output_.Open()) throw OpenFailure(file, output_.Failure());
+  if (midi) {
+    PlayMidi(file, std::move(tune), PlayingSeconds(sound));
+  } else {
+    PlayWithMixer(file, sound);
+  }
+  file_ = file;
+}
+
+void Player::PrepareSynth(const std::string& file, int sampleRate) {
+  if (synth_ && synth_->SampleRate() == sampleRate) return;
+  synth_.reset();
+  try {
+    synth_ = std::make_unique<MidiSynth>(output_.SoundFonts(), sampleRate);
+  } catch (const std::runtime_error& error) {
+    throw OpenFailure(file, error.what());
+  }
+}
+
+void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds) {
+  PrepareSynth(file, output_.SampleRate());
+  if (Streams()) {
+    if (!synth_->Start(tune, seconds)) throw OpenFailure(file, "the MIDI synthesiser cannot read the file");
+    Mix_HookMusic(&Player::MixTune, this);
+    tuneStreams_ = true;
+    return;
+  }
+  try {
+    rendered_ = synth_->RenderWhole(tune, seconds, output_.Channels());
+  } catch (const std::runtime_error& error) {
+    throw OpenFailure(file, error.what());
+  }
+  // The chunk only borrows the samples; the player frees them after it.
+  chunk_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(rendered_.data()),
+                             static_cast<Uint32>(rendered_.size() * sizeof(std::int16_t)));
+  if (chunk_ == nullptr) {
+    rendered_ = {};
+    throw OpenFailure(file, SDL_GetError());
+  }
+  Mix_PlayChannel(channel_, chunk_, 0);
+}
+
+void Player::PlayWithMixer(const std::string& file, SoundFile& sound) {
   SDL_ClearError();
   // SDL_mixer only borrows the stream: it does not close every stream it is
   // told to on every failure, so the player closes it itself.
   if (Streams()) {
-    music_ = Mix_LoadMUSType_RW(sound.data.get(), MusicType(sound.kind), 0);
+    music_ = Mix_LoadMUSType_RW(sound.data.get(), sound.kind->mixerType, 0);
     if (music_ == nullptr) throw OpenFailure(file, SDL_GetError());
     stream_ = std::move(sound.data);
   } else {
     chunk_ = Mix_LoadWAV_RW(sound.data.get(), 0);
     if (chunk_ == nullptr) throw OpenFailure(file, SDL_GetError());
   }
-  file_ = file;
   // A failure to start is not reported: the file did open.
   if (Streams()) {
     Mix_PlayMusic(music_, 0);
@@ -56,7 +96,18 @@ void Player::Play(const std::string& file) {
   }
 }
 
+void Player::MixTune(void* player, Uint8* stream, int bytes) {
+  auto& self = *static_cast<Player*>(player);
+  const int channels = self.output_.Channels();
+  self.synth_->Render(reinterpret_cast<std::int16_t*>(stream), bytes / (2 * channels), channels);
+}
+
 void Player::Close() {
+  if (tuneStreams_) {
+    Mix_HookMusic(nullptr, nullptr);  // waits for the audio thread to leave it
+    tuneStreams_ = false;
+    synth_->Stop();
+  }
   if (music_ != nullptr) {
     Mix_FreeMusic(music_);  // stops it first
     music_ = nullptr;
@@ -67,12 +118,18 @@ void Player::Close() {
     Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
   }
+  rendered_ = {};
   file_.clear();
 }
 
 bool Player::IsPlaying() const {
+  if (tuneStreams_) return synth_->Sounding();
   if (Streams()) return music_ != nullptr && Mix_PlayingMusic() != 0;
   return chunk_ != nullptr && Mix_Playing(channel_) != 0 && Mix_GetChunk(channel_) == chunk_;
+}
+
+std::vector<std::string> Player::LoadedSoundFonts() const {
+  return synth_ ? synth_->LoadedFonts() : std::vector<std::string>();
 }
 
 }  // namespace trimbol::media

@@ -4,9 +4,13 @@
 
 #include <SDL_mixer.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "media/audio_output.h"
+#include "media/midi_synth.h"
 #include "media/sound_file.h"
 
 namespace trimbol::media {
@@ -29,15 +33,28 @@ class Player {
   void Close();
   const std::string& OpenFile() const { return file_; }
   bool IsPlaying() const;
+  // The soundfonts the player's MIDI synthesiser has loaded; none before its
+  // first MIDI file.
+  std::vector<std::string> LoadedSoundFonts() const;
 
  private:
   bool Streams() const { return channel_ == kMusicSlot; }
+  // The synthesiser is made at the first MIDI file and kept, with its
+  // soundfont, across releases of the output; a new rate needs a new one.
+  void PrepareSynth(const std::string& file, int sampleRate);
+  void PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds);
+  void PlayWithMixer(const std::string& file, SoundFile& sound);
+  // The music slot's source while a MIDI tune streams, on the audio thread.
+  static void MixTune(void* player, Uint8* stream, int bytes);
 
   AudioOutput& output_;
   const int channel_;
   Mix_Chunk* chunk_ = nullptr;
   Mix_Music* music_ = nullptr;
   RwPointer stream_;  // what the music reads while it plays; freed after it
+  std::unique_ptr<MidiSynth> synth_;
+  bool tuneStreams_ = false;           // the synthesiser feeds the music slot
+  std::vector<std::int16_t> rendered_;  // a MIDI sound decoded whole, under chunk_
   std::string file_;
 };
 

@@ -12,11 +12,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "media/midi_check.h"
-#include "media/mp3_check.h"
 #include "media/open_failure.h"
-#include "media/sound_fonts.h"
-#include "media/wave_check.h"
 
 namespace trimbol::media {
 namespace {
@@ -58,7 +54,7 @@ RwPointer OpenRegularFile(const std::string& file) {
 }  // namespace
 
 SoundFile OpenSoundFile(const std::string& file) {
-  SoundFile sound{OpenRegularFile(file), SoundKind::kUnknown};
+  SoundFile sound{OpenRegularFile(file)};
   SDL_RWops* data = sound.data.get();
 
   std::array<unsigned char, kSniffLength> head{};
@@ -66,27 +62,17 @@ SoundFile OpenSoundFile(const std::string& file) {
   const std::size_t got = SDL_RWread(data, head.data(), 1, head.size());
   if (got == 0) throw OpenFailure(file, SDL_GetError());
   sound.kind = SniffSoundKind(std::span(head.data(), got));
-  SoundCheck check;
-  switch (sound.kind) {
-    case SoundKind::kUnknown: throw OpenFailure(file, "not a WAV, MP3 or MIDI sound");
-    case SoundKind::kWave: check = CheckWave(data); break;
-    case SoundKind::kMidi: check = CheckMidi(data); break;
-    case SoundKind::kMp3: check = CheckMp3(data); break;
-  }
+  if (sound.kind == nullptr) throw OpenFailure(file, NotASoundProblem());
+  const SoundCheck check = sound.kind->check(data);
   if (!check.problem.empty()) throw OpenFailure(file, check.problem);
   sound.seconds = check.seconds;
-  if (sound.kind == SoundKind::kMidi) {
-    if (const std::string problem = SoundFontProblem(); !problem.empty()) {
-      throw OpenFailure(file, problem);
-    }
-  }
   if (SDL_RWseek(data, 0, RW_SEEK_SET) != 0) throw OpenFailure(file, SDL_GetError());
   return sound;
 }
 
 double PlayingSeconds(SoundFile& sound) {
-  if (sound.kind != SoundKind::kMp3) return sound.seconds;
-  const double seconds = Mp3PlayingSeconds(sound.data.get());
+  if (sound.kind->seconds == nullptr) return sound.seconds;
+  const double seconds = sound.kind->seconds(sound.data.get());
   SDL_RWseek(sound.data.get(), 0, RW_SEEK_SET);
   return seconds;
 }

@@ -21,8 +21,8 @@ using RwPointer = std::unique_ptr<SDL_RWops, RwCloser>;
 
 struct SoundFile {
   RwPointer data;  // positioned at the start of the file
-  SoundKind kind = SoundKind::kUnknown;
-  double seconds = 0;  // playing time of a WAV or MIDI file; MP3 asks PlayingSeconds
+  const SoundKind* kind = nullptr;
+  double seconds = 0;  // playing time, when the check could tell; else ask PlayingSeconds
 };
 
 // Throws FileError naming `file` when it cannot be opened as a sound.

@@ -10,9 +10,4 @@ namespace trimbol::media {
 // Returns the chosen fonts, colon-separated; empty when none is installed.
 std::string ChooseSoundFonts();
 
-// Empty when one of the chosen soundfonts can be read; otherwise says so.
-// The synthesiser opens a MIDI file without any font and then plays silence,
-// so this is checked before a MIDI file is opened.
-std::string SoundFontProblem();
-
 }  // namespace trimbol::media

@@ -1,5 +1,5 @@
 // The walks of SDL_mixer 2.6's MP3 tag reader, with its buffer sizes, and
-// the places where it would leave its buffers.
+// the places where it would leave its buffers; where an ID3v2 tag ends.
 #include "media/tag_check.h"
 
 #include <algorithm>
@@ -60,6 +60,24 @@ bool ShownKey(std::string_view key, bool version2) {
 }
 
 }  // namespace
+
+std::size_t Id3v2TagLength(std::span<const unsigned char> head) {
+  if (head.size() < 10 || std::memcmp(head.data(), "ID3", 3) != 0) return 0;
+  const std::size_t length =
+      10 + ((head[6] & 0x7Fu) << 21 | (head[7] & 0x7Fu) << 14 | (head[8] & 0x7Fu) << 7 | (head[9] & 0x7Fu));
+  return head[5] & 0x10 ? length + 10 : length;
+}
+
+bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length) {
+  std::size_t end = Id3v2TagLength(head);
+  if (end == 0 || head[3] == 0xFF || head[4] == 0xFF) return false;
+  // The reader takes no size with a top bit set; without one, it reads the
+  // size as the decoder does.
+  if ((head[6] | head[7] | head[8] | head[9]) & 0x80) return false;
+  // After the tag and its footer, the zero bytes of padding.
+  while (end < head.size() && head[end] == 0) ++end;
+  return static_cast<Sint64>(end) < length;
+}
 
 std::string Id3v2TagProblem(SDL_RWops* data, Sint64 start, Sint64 length) {
   // Reads as the reader does: within the stream, what lies past its end as nothing.

@@ -3,14 +3,26 @@
 // start and any APE tag before it decodes a note, and it trusts their
 // lengths: a text frame longer than its buffer, a UTF-8 text without its
 // end, or an APE item of the wrong length make it read or write past the
-// end of a buffer on its stack.
+// end of a buffer on its stack. Where an ID3v2 tag ends is here too: the
+// frame walk skips it, and a WAV file may carry one in a chunk.
 #pragma once
 
 #include <SDL.h>
 
+#include <cstddef>
+#include <span>
 #include <string>
 
 namespace trimbol::media {
+
+// How many bytes the ID3v2 tag that `head` starts takes, as the decoder
+// skips it: ten header bytes, the size of four 7-bit bytes, and a footer of
+// ten more when flagged; 0 when `head` starts none.
+std::size_t Id3v2TagLength(std::span<const unsigned char> head);
+
+// True when `head`, the first bytes of a stream, starts an ID3v2 tag that
+// SDL_mixer reads, in a stream of `length` bytes.
+bool StartsReadableId3v2(std::span<const unsigned char> head, Sint64 length);
 
 // The ID3v2 tag at `start` of the `length` bytes from there on, as the
 // reader walks it; empty when it is safe to read or not there at all.

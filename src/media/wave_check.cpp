@@ -4,14 +4,15 @@
 // or read outside a chunk. It also tells the playing time.
 #include "media/wave_check.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "media/file_bytes.h"
-#include "media/mp3_check.h"
 #include "media/tag_check.h"
 
 namespace trimbol::media {
@@ -39,6 +40,27 @@ struct Format {
 struct Loop {
   std::uint32_t start, end;
 };
+
+// A chunk as its eight-byte header places it.
+struct Chunk {
+  std::uint32_t type = 0;
+  std::uint32_t length = 0;
+  Sint64 body = 0;  // where its bytes start
+  Sint64 end() const { return body + length; }
+};
+
+// What the walk keeps of the chunks it has passed: the last format and
+// data chunks win, the loops of every sampler chunk add up.
+struct Walk {
+  std::optional<Format> format;
+  std::optional<Chunk> samples;
+  std::vector<Loop> loops;
+};
+
+constexpr Sint64 kFirstChunk = 12;  // after "RIFF", the file's length and "WAVE"
+constexpr const char* kDamagedLoops = "the WAV file's loop points are damaged";
+constexpr const char* kDamagedTags = "the WAV file's tags are damaged";
+constexpr const char* kCutShort = "the WAV file is cut short";
 
 // The "fmt " chunk's fields; the extensible format's real encoding sits in
 // its sub-format.
@@ -115,96 +137,116 @@ double PlayingSeconds(const Format& f, std::uint64_t dataBytes) {
   return frames / f.rate;
 }
 
+// The header of the chunk at `at`: its name and its length.
+Chunk ReadChunkHeader(SDL_RWops* data, Sint64 at) {
+  std::array<unsigned char, 8> header{};
+  ReadAt(data, at, header);
+  return {LittleEndian(&header[0], 4), LittleEndian(&header[4], 4), at + 8};
+}
+
+// A chunk the reader takes whole; none when the file does not hold it all.
+// The reader would set aside memory for all it claims (up to 4 GB) before
+// finding that out, so such a file is refused as cut short.
+std::optional<std::vector<unsigned char>> ReadWholeChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
+  if (chunk.end() > size) return std::nullopt;
+  std::vector<unsigned char> bytes(chunk.length);
+  ReadAt(data, chunk.body, bytes);
+  return bytes;
+}
+
+// "fmt ": the reader takes its first 16 bytes (40 of a long one), and
+// refuses a shorter chunk, or one the file does not hold, itself. The
+// ADPCM fields for the playing time follow the first 16.
+std::string CheckFormatChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, std::optional<Format>& format) {
+  const std::uint32_t taken = chunk.length >= 40 ? 40 : 16;
+  if (chunk.length < 16 || chunk.body + taken > size) return {};
+  std::vector<unsigned char> bytes(static_cast<std::size_t>(std::min<Sint64>({chunk.length, 40, size - chunk.body})));
+  ReadAt(data, chunk.body, bytes);
+  format = ReadFormat(bytes);
+  if (format->channels == 0) return "Invalid number of channels";
+  if (format->channels > 255) return "Number of channels exceeds limit of 255";
+  if (format->rate == 0) return "Invalid sample rate";
+  // SDL's resampler works in 32-bit sums that a rate beyond any real one
+  // overflows.
+  if (format->rate > kHighestRate) return "Sample rate exceeds limit of 768000";
+  return {};
+}
+
+// "smpl": 36 bytes of sampler fields, the loop count among them, then 24
+// per loop. The forward loops are kept to be checked against the samples.
+std::string CheckSamplerChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, std::vector<Loop>& loops) {
+  const std::optional<std::vector<unsigned char>> bytes = ReadWholeChunk(data, size, chunk);
+  if (!bytes) return kCutShort;
+  if (chunk.length < 36) return kDamagedLoops;
+  const std::uint32_t count = LittleEndian(&(*bytes)[28], 4);
+  if (count > (chunk.length - 36) / 24) return kDamagedLoops;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const unsigned char* loop = &(*bytes)[36 + 24 * i];
+    if (LittleEndian(loop + 4, 4) == 0) loops.push_back({LittleEndian(loop + 8, 4), LittleEndian(loop + 12, 4)});
+  }
+  return {};
+}
+
+// "LIST": the tags of an "INFO" list.
+std::string CheckListChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
+  const std::optional<std::vector<unsigned char>> bytes = ReadWholeChunk(data, size, chunk);
+  if (!bytes) return kCutShort;
+  return InfoListIsSafe(*bytes) ? std::string() : kDamagedTags;
+}
+
+// "id3 ": an ID3v2 tag, read as from an MP3 file.
+std::string CheckId3Chunk(SDL_RWops* data, Sint64 size, const Chunk& chunk) {
+  if (chunk.end() > size) return kCutShort;
+  std::array<unsigned char, 10> head{};
+  const std::size_t got = ReadAt(data, chunk.body, std::span(head).first(std::min<std::size_t>(chunk.length, head.size())));
+  if (!StartsReadableId3v2(std::span(head.data(), got), Sint64{chunk.length} + 1)) return {};
+  return Id3v2TagProblem(data, chunk.body, chunk.length).empty() ? std::string() : kDamagedTags;
+}
+
+// One chunk, by its kind; the reader skips the kinds it does not know.
+std::string CheckChunk(SDL_RWops* data, Sint64 size, const Chunk& chunk, Walk& walk) {
+  switch (chunk.type) {
+    case Tag("data"): walk.samples = chunk; return {};
+    case Tag("fmt "): return CheckFormatChunk(data, size, chunk, walk.format);
+    case Tag("smpl"): return CheckSamplerChunk(data, size, chunk, walk.loops);
+    case Tag("LIST"): return CheckListChunk(data, size, chunk);
+    case Tag("id3 "): return CheckId3Chunk(data, size, chunk);
+    default: return {};
+  }
+}
+
+// Forward loops replay a stretch of the samples; one that ends outside
+// them would have the reader read backwards.
+std::string CheckLoops(const Format& format, const Chunk& samples, const std::vector<Loop>& loops) {
+  const std::uint64_t frame = DecodedFrameBytes(format);
+  if (frame == 0) return {};
+  for (const Loop& loop : loops) {
+    const std::uint64_t first = std::uint64_t{loop.start} * frame;
+    const std::uint64_t last = (std::uint64_t{loop.end} + 1) * frame;
+    if (loop.start > loop.end || last > UINT32_MAX || samples.body + static_cast<Sint64>(last) > samples.end() ||
+        first >= last) {
+      return kDamagedLoops;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 SoundCheck CheckWave(SDL_RWops* data) {
   const Sint64 size = SDL_RWsize(data);
-  Format format;
-  bool haveFormat = false;
-  Sint64 dataStart = 0, dataEnd = 0;
-  bool haveData = false;
-  std::vector<Loop> loops;
-
-  Sint64 at = 12;  // after "RIFF", the length and "WAVE"
-  while (at < size) {
-    std::array<unsigned char, 8> header{};
-    ReadAt(data, at, header);
-    const std::uint32_t type = LittleEndian(&header[0], 4);
-    const std::uint32_t length = LittleEndian(&header[4], 4);
-    if (length == 0) break;
-    const Sint64 body = at + 8;
-    at = body + length;
-    if (type == Tag("data")) {
-      dataStart = body;
-      dataEnd = body + length;
-      haveData = true;
-      continue;
-    }
-    // The reader takes the first 16 bytes of a format (40 of a long one) and
-    // the whole of a loop or tag chunk; what the file does not hold makes it
-    // fail cleanly. (The ADPCM fields for the playing time follow the first 16.)
-    const bool isFormat = type == Tag("fmt ");
-    const std::uint32_t needed = !isFormat ? length : length >= 40 ? 40 : 16;
-    const bool known = isFormat || type == Tag("smpl") || type == Tag("LIST") || type == Tag("id3 ");
-    if (!known || body + needed > size) continue;
-    const auto held = static_cast<std::uint32_t>(std::min<Sint64>(size - body, 40));
-    const std::uint32_t wanted = isFormat ? std::min<std::uint32_t>({std::max<std::uint32_t>(length, 16), 40, held})
-                                          : needed;
-    if (type == Tag("id3 ")) {  // an ID3v2 tag, read as from an MP3 file
-      std::array<unsigned char, 10> head{};
-      const std::size_t got = ReadAt(data, body, std::span(head).first(std::min<std::size_t>(length, head.size())));
-      if (StartsReadableId3v2(std::span(head.data(), got), Sint64{length} + 1)) {
-        if (std::string problem = Id3v2TagProblem(data, body, length); !problem.empty()) {
-          return {"the WAV file's tags are damaged"};
-        }
-      }
-      continue;
-    }
-
-    std::vector<unsigned char> chunk(wanted);
-    ReadAt(data, body, chunk);
-    if (isFormat) {
-      if (length < 16) continue;  // the reader says so itself
-      format = ReadFormat(chunk);
-      haveFormat = true;
-      if (format.channels == 0) return {"Invalid number of channels"};
-      if (format.channels > 255) return {"Number of channels exceeds limit of 255"};
-      if (format.rate == 0) return {"Invalid sample rate"};
-      // SDL's resampler works in 32-bit sums that a rate beyond any real one
-      // overflows.
-      if (format.rate > kHighestRate) return {"Sample rate exceeds limit of 768000"};
-    } else if (type == Tag("smpl")) {
-      // 36 bytes of sampler fields, the loop count among them, then 24 per loop.
-      if (length < 36) return {"the WAV file's loop points are damaged"};
-      const std::uint32_t count = LittleEndian(&chunk[28], 4);
-      if (count > (length - 36) / 24) return {"the WAV file's loop points are damaged"};
-      for (std::uint32_t i = 0; i < count; ++i) {
-        const unsigned char* loop = &chunk[36 + 24 * i];
-        if (LittleEndian(loop + 4, 4) == 0) loops.push_back({LittleEndian(loop + 8, 4), LittleEndian(loop + 12, 4)});
-      }
-    } else if (!InfoListIsSafe(chunk)) {
-      return {"the WAV file's tags are damaged"};
-    }
+  Walk walk;
+  for (Sint64 at = kFirstChunk; at < size;) {
+    const Chunk chunk = ReadChunkHeader(data, at);
+    if (chunk.length == 0) break;
+    at = chunk.end();
+    if (std::string problem = CheckChunk(data, size, chunk, walk); !problem.empty()) return {problem};
   }
-
-  SoundCheck check;
-  if (!haveFormat || !haveData) return check;  // the readers name what is missing
-  // Forward loops replay a stretch of the samples; one that ends outside
-  // them would have the reader read backwards.
-  if (const std::uint64_t frame = DecodedFrameBytes(format); frame != 0) {
-    for (const Loop& loop : loops) {
-      const std::uint64_t first = std::uint64_t{loop.start} * frame;
-      const std::uint64_t last = (std::uint64_t{loop.end} + 1) * frame;
-      if (loop.start > loop.end || last > UINT32_MAX || dataStart + static_cast<Sint64>(last) > dataEnd ||
-          first >= last) {
-        return {"the WAV file's loop points are damaged"};
-      }
-    }
-  }
+  if (!walk.format || !walk.samples) return {};  // the readers name what is missing
+  if (std::string problem = CheckLoops(*walk.format, *walk.samples, walk.loops); !problem.empty()) return {problem};
   // Timed by the samples the file claims, which a player that decodes the
   // sound whole sets memory aside for, even when the file holds fewer.
-  check.seconds = PlayingSeconds(format, static_cast<std::uint64_t>(dataEnd - dataStart));
-  return check;
+  return {{}, PlayingSeconds(*walk.format, walk.samples->length)};
 }
 
 }  // namespace trimbol::media

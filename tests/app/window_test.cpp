@@ -247,12 +247,12 @@ TEST_F(Keys, OneKeyIsOnePlayFromEveryControlAndTheWindowEvenWhileItsBoxIsOpen) {
 // The sound output is looked for only when something plays, and watched
 // only while it is open.
 TEST_F(Keys, TheFirstSoundOpensTheOutputAndStartsWatchingIt) {
-  EXPECT_FALSE(window_->sounds().releaseCheck().isActive());
+  EXPECT_FALSE(window_->sound().releaseCheck().isActive());
   WriteWave(WorkFile("3.wav"), 0.5);
   PressKey(window_.get(), Qt::Key_3);
   EXPECT_TRUE(boxes_.errors.isEmpty()) << boxes_.errors.join('|').toStdString();
   EXPECT_TRUE(Media().IsPlaying(SoundPlayer::kMusic));
-  EXPECT_TRUE(window_->sounds().releaseCheck().isActive());
+  EXPECT_TRUE(window_->sound().releaseCheck().isActive());
 }
 
 // X11 and Wayland report Shift+1 as "!", and only the scan code tells the key.

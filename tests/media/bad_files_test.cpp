@@ -106,6 +106,9 @@ TEST_F(BadFilesTest, EachFailureNamesTheFileAndLeavesThePlayerUsable) {
        "the WAV file's loop points are damaged"},
       {folder.Write("title-without-end.wav", SmallWave(8000, 100, TitleChunk("abcd", 4))),
        "the WAV file's tags are damaged"},
+      // The streaming reader would first ask for the 4 GB the loop chunk claims.
+      {folder.Write("huge-loop-chunk.wav", SmallWave(8000, 100, FromHex("736d706c3cfffeff"))),
+       "the WAV file is cut short"},
       {folder.Write("id3-only.mp3", {'I', 'D', '3', 4}), ""},
       {folder.Write("sync-only.mp3", {0xFF, 0xFB, 0x90, 0x64, 0}), ""},
   };

@@ -132,6 +132,24 @@ TEST(MediaPlayersOutput, RunsSilentlyWhenNoDeviceOpens) {
   EXPECT_TRUE(players.FellBackToSilence());
 }
 
+// A tune need not choose its instruments: a channel that plays without a
+// program change plays General MIDI's default, the drum kit on channel 10.
+TEST(MidiInstruments, AChannelWithoutAProgramPlaysItsDefault) {
+  SoundFolder folder;
+  for (const unsigned char channel : {3, 9}) {
+    const auto on = static_cast<unsigned char>(0x90 | channel), off = static_cast<unsigned char>(0x80 | channel);
+    const std::string tune = folder.Write("channel" + std::to_string(channel) + ".mid",
+        Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
+              0x00, on, 38, 110, 0x60, off, 38, 0, 0x00, 0xFF, 0x2F, 0x00});
+    for (SoundPlayer player : {SoundPlayer::kMusic, SoundPlayer::kEffects}) {
+      MediaPlayers players;
+      OutputPeak peak;
+      players.Play(player, tune);
+      EXPECT_TRUE(peak.HeardWithin(3s)) << "channel " << int{channel} << " on " << NameOf(player);
+    }
+  }
+}
+
 // SDL's "disk" driver stands in for a sound card; it records into the
 // test's folder.
 TEST(MediaPlayersOutput, ReportsARealOutput) {

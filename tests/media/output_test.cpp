@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 
 #include "sound_fixtures.h"
@@ -48,6 +49,19 @@ TEST_F(OutputTest, OpensOnTheFirstPlayAndIsLetGoAfterTheIdleDelay) {
   players.Play(SoundPlayer::kEffects, click);
   EXPECT_TRUE(players.IsOutputOpen());
   EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects));
+}
+
+// The synthesisers are kept for the next tune, but a silent game must wake
+// no thread: once the output is let go, the threads are those from before.
+TEST_F(OutputTest, ALetGoOutputLeavesNoThreadBehind) {
+  auto threads = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}); };
+  const auto before = threads();
+  const std::string tune = folder.WriteMidi("tune.mid");
+  for (SoundPlayer player : kAllPlayers) players.Play(player, tune);
+  for (SoundPlayer player : kAllPlayers) WaitUntilSilent(player);
+  now += MediaPlayers::kIdleRelease;
+  EXPECT_FALSE(players.ReleaseWhenIdle());
+  EXPECT_EQ(threads(), before);
 }
 
 TEST_F(OutputTest, ATuneLongerThanTheDelayKeepsItOpen) {

@@ -1,6 +1,7 @@
-// The sound players come from a module loaded at the first play: before it
-// no sound library is in the process; a module that cannot be loaded fails
-// each play with a box that names the file and says why.
+// The game's sound comes from a module loaded at the first play: before it
+// no sound library is in the process, and the output is watched once it is
+// open; a module that cannot be loaded fails each play with a box that names
+// the file and says why.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,7 +10,11 @@
 #include <iterator>
 #include <string>
 
-#include "app/sound_module.h"
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "app/game_sound.h"
 #include "engine/file_error.h"
 
 namespace trimbol::app::testing {
@@ -32,18 +37,24 @@ std::string WriteWave(const std::filesystem::path& path) {
   return path.string();
 }
 
-TEST(SoundModule, IsLoadedAtTheFirstPlayAndPlays) {
-  const std::string wave = WriteWave(std::filesystem::temp_directory_path() / "sound-module-test.wav");
-  SoundModule sounds(TRIMBOL_SOUND_MODULE);
+void RunEventsFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+TEST(GameSound, LoadsTheModuleAtTheFirstPlayAndWatchesTheOutput) {
+  const std::string wave = WriteWave(std::filesystem::temp_directory_path() / "game-sound-test.wav");
+  GameSound sound(TRIMBOL_SOUND_MODULE);
   EXPECT_FALSE(Loaded("libSDL2_mixer")) << "a sound library before any sound";
-  EXPECT_FALSE(sounds.IsOutputOpen());
-  EXPECT_FALSE(sounds.ReleaseWhenIdle());
-  sounds.Play(SoundPlayer::kEffects, wave);
+  EXPECT_FALSE(sound.releaseCheck().isActive());
+  sound.Play(SoundPlayer::kEffects, wave);
   EXPECT_TRUE(Loaded("libSDL2_mixer"));
-  EXPECT_TRUE(sounds.IsOutputOpen());
-  EXPECT_TRUE(sounds.ReleaseWhenIdle()) << "just played: still open";
+  EXPECT_TRUE(sound.releaseCheck().isActive()) << "the output is open";
+  RunEventsFor(sound.releaseCheck().interval() + 200);
+  EXPECT_TRUE(sound.releaseCheck().isActive()) << "just played: the players keep the output";
   try {
-    sounds.Play(SoundPlayer::kMusic, "1.wav");
+    sound.Play(SoundPlayer::kMusic, "1.wav");
     ADD_FAILURE() << "a missing file played";
   } catch (const FileError& error) {  // thrown in the module, caught here by its type
     EXPECT_STREQ(error.what(), "Couldn't open \"1.wav\": No such file or directory");
@@ -51,11 +62,11 @@ TEST(SoundModule, IsLoadedAtTheFirstPlayAndPlays) {
   std::filesystem::remove(wave);
 }
 
-TEST(SoundModule, AModuleThatCannotBeLoadedFailsEachPlayNamingTheFile) {
-  SoundModule sounds("/no/such/folder/trimbol-sound.so");
+TEST(GameSound, AModuleThatCannotBeLoadedFailsEachPlayNamingTheFile) {
+  GameSound sound("/no/such/folder/trimbol-sound.so");
   for (const char* file : {"hlop.wav", "8.mid"}) {
     try {
-      sounds.Play(SoundPlayer::kEffects, file);
+      sound.Play(SoundPlayer::kEffects, file);
       ADD_FAILURE() << file;
     } catch (const FileError& error) {
       const std::string expected = "Couldn't open \"" + std::string(file) + "\": the sound module cannot be loaded: ";
@@ -63,8 +74,15 @@ TEST(SoundModule, AModuleThatCannotBeLoadedFailsEachPlayNamingTheFile) {
       EXPECT_NE(std::string(error.what()).find("/no/such/folder/trimbol-sound.so"), std::string::npos);
     }
   }
-  EXPECT_FALSE(sounds.IsOutputOpen());
+  EXPECT_FALSE(sound.releaseCheck().isActive());
 }
 
 }  // namespace
 }  // namespace trimbol::app::testing
+
+// The release check is a Qt timer: it runs in the application's event loop.
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
