@@ -3,6 +3,7 @@
 // or by the player's own synthesiser for MIDI) and starts.
 #include "media/player.h"
 
+#include <future>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -26,15 +27,28 @@ void Player::Play(const std::string& file) {
   if (!Streams() && PlayingSeconds(sound) > kLongestDecodedSeconds) {
     throw OpenFailure(file, "the sound plays longer than " + std::to_string(kLongestDecodedSeconds) + " seconds");
   }
-  // The file, and a MIDI file's soundfont, are checked first: a missing
-  // file or font fails the same with or without an output.
   const bool midi = sound.kind->Synthesised();
   std::vector<unsigned char> tune;
+  // The first MIDI file makes the synthesiser, which reads its soundfont
+  // (tens of milliseconds for a large one) while the output opens.
+  std::future<std::unique_ptr<MidiSynth>> synthMade;
   if (midi) {
     tune = ReadAll(sound.data.get());
-    PrepareSynth(file, output_.IsOpen() ? output_.SampleRate() : AudioOutput::kSampleRate);
+    if (!synth_) {
+      synthMade = std::async(std::launch::async, [fonts = output_.SoundFonts()] {
+        return std::make_unique<MidiSynth>(fonts, AudioOutput::kSampleRate);
+      });
+    }
   }
-  if (!output_.Open()) throw OpenFailure(file, output_.Failure());
+  const bool opened = output_.Open();
+  if (synthMade.valid()) {
+    try {
+      synth_ = synthMade.get();
+    } catch (const std::runtime_error& error) {
+      throw OpenFailure(file, error.what());
+    }
+  }
+  if (!opened) throw OpenFailure(file, output_.Failure());
   if (midi) {
     PlayMidi(file, std::move(tune), PlayingSeconds(sound));
   } else {
