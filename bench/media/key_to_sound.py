@@ -54,6 +54,17 @@ class BenchError(Exception):
     pass
 
 
+def stop_process(process):
+    """Asks a process to end (SIGTERM), and kills it if it has not in 5 s."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def require_tools():
     missing = [tool for tool in ("Xvfb", "xdotool", "lame") if shutil.which(tool) is None]
     if missing:
@@ -107,13 +118,7 @@ class Display:
 
     def stop(self):
         # SIGTERM, so the server removes its lock file and socket.
-        if self.server.poll() is None:
-            self.server.terminate()
-            try:
-                self.server.wait(5)
-            except subprocess.TimeoutExpired:
-                self.server.kill()
-                self.server.wait()
+        stop_process(self.server)
 
 
 class DiskFile:
@@ -220,13 +225,7 @@ class Game:
         return names
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process)
 
 
 def wait_released(game, output):

@@ -19,6 +19,17 @@ namespace {
 // seconds is far beyond any effect or result sound and still decoded at once.
 constexpr int kLongestDecodedSeconds = 20;
 
+// Runs a step of the synthesiser's, which says what went wrong with a
+// std::runtime_error, and says it of the file instead.
+template <typename Step>
+auto ForFile(const std::string& file, Step step) {
+  try {
+    return step();
+  } catch (const std::runtime_error& error) {
+    throw OpenFailure(file, error.what());
+  }
+}
+
 }  // namespace
 
 void Player::Play(const std::string& file) {
@@ -41,13 +52,7 @@ void Player::Play(const std::string& file) {
     }
   }
   const bool opened = output_.Open();
-  if (synthMade.valid()) {
-    try {
-      synth_ = synthMade.get();
-    } catch (const std::runtime_error& error) {
-      throw OpenFailure(file, error.what());
-    }
-  }
+  if (synthMade.valid()) synth_ = ForFile(file, [&] { return synthMade.get(); });
   if (!opened) throw OpenFailure(file, output_.Failure());
   if (midi) {
     PlayMidi(file, std::move(tune), PlayingSeconds(sound));
@@ -60,11 +65,7 @@ void Player::Play(const std::string& file) {
 void Player::PrepareSynth(const std::string& file, int sampleRate) {
   if (synth_ && synth_->SampleRate() == sampleRate) return;
   synth_.reset();
-  try {
-    synth_ = std::make_unique<MidiSynth>(output_.SoundFonts(), sampleRate);
-  } catch (const std::runtime_error& error) {
-    throw OpenFailure(file, error.what());
-  }
+  synth_ = ForFile(file, [&] { return std::make_unique<MidiSynth>(output_.SoundFonts(), sampleRate); });
 }
 
 void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds) {
@@ -75,11 +76,7 @@ void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, 
     tuneStreams_ = true;
     return;
   }
-  try {
-    rendered_ = synth_->RenderWhole(tune, seconds, output_.Channels());
-  } catch (const std::runtime_error& error) {
-    throw OpenFailure(file, error.what());
-  }
+  rendered_ = ForFile(file, [&] { return synth_->RenderWhole(tune, seconds, output_.Channels()); });
   // The chunk only borrows the samples; the player frees them after it.
   chunk_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(rendered_.data()),
                              static_cast<Uint32>(rendered_.size() * sizeof(std::int16_t)));
