@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "media/file_bytes.h"
+#include "media/midi_events.h"
 
 namespace trimbol::media {
 namespace {
@@ -84,79 +85,23 @@ class NoteStates {
   std::array<Channel, 16> channels_;
 };
 
-struct Track {
-  std::uint64_t endTick = 0;
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;  // tick, tempo
-};
-
-// Reads the events of one track; false when they are damaged or cut short.
-class EventReader {
+// What the check wants of each track: its notes, for the note states of
+// the whole file, and its tempo changes.
+class TrackTimes : public TrackListener {
  public:
-  EventReader(const std::vector<unsigned char>& bytes, std::uint32_t trackNumber, NoteStates& notes)
-      : bytes_(bytes), trackNumber_(trackNumber), notes_(notes) {}
+  TrackTimes(std::uint32_t trackNumber, NoteStates& notes, std::multimap<std::uint64_t, std::uint32_t>& tempos)
+      : trackNumber_(trackNumber), notes_(notes), tempos_(tempos) {}
 
-  bool Read(Track& track) {
-    std::uint8_t status = 0;  // running status
-    for (std::uint32_t index = 0; at_ < bytes_.size(); ++index) {
-      std::uint32_t delta = 0;
-      if (!Number(delta)) return false;
-      track.endTick += delta;
-      std::uint8_t first = 0;
-      if (!Byte(first)) return false;
-      if (first == 0xFF) {  // meta event
-        std::uint8_t type = 0;
-        std::uint32_t length = 0;
-        if (!Byte(type) || !Number(length) || length > bytes_.size() - at_) return false;
-        if (type == 0x51 && length == 3) {
-          track.tempos.emplace_back(track.endTick, BigEndian(&bytes_[at_], 3));
-        }
-        at_ += length;
-        if (type == 0x2F) return true;  // end of track
-      } else if (first == 0xF0 || first == 0xF7) {  // system exclusive
-        std::uint32_t length = 0;
-        if (!Number(length) || length > bytes_.size() - at_) return false;
-        at_ += length;
-      } else {
-        if (first & 0x80) {
-          if (first > 0xEF) return false;  // no system common or real-time messages in a file
-          status = first;
-        } else {
-          if (status == 0) return false;  // data without a status
-          --at_;                          // the byte is the first data byte
-        }
-        const std::size_t dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
-        std::array<std::uint8_t, 2> data{};
-        for (std::size_t i = 0; i < dataBytes; ++i) {
-          if (!Byte(data[i]) || (data[i] & 0x80)) return false;
-        }
-        notes_.Event(status, data[0], data[1], {track.endTick, trackNumber_, index});
-      }
-    }
-    return true;  // a track may end without its end marker
+  void OnChannelEvent(std::uint8_t status, std::uint8_t data1, std::uint8_t data2, std::uint64_t tick,
+                      std::uint32_t index) override {
+    notes_.Event(status, data1, data2, {tick, trackNumber_, index});
   }
+  void OnTempo(std::uint64_t tick, std::uint32_t tempo) override { tempos_.emplace(tick, tempo); }
 
  private:
-  bool Byte(std::uint8_t& value) {
-    if (at_ >= bytes_.size()) return false;
-    value = bytes_[at_++];
-    return true;
-  }
-  // A variable-length quantity: at most four bytes of seven bits.
-  bool Number(std::uint32_t& value) {
-    value = 0;
-    for (int i = 0; i < 4; ++i) {
-      std::uint8_t byte = 0;
-      if (!Byte(byte)) return false;
-      value = (value << 7) | (byte & 0x7F);
-      if (!(byte & 0x80)) return true;
-    }
-    return false;
-  }
-
-  const std::vector<unsigned char>& bytes_;
   std::uint32_t trackNumber_;
   NoteStates& notes_;
-  std::size_t at_ = 0;
+  std::multimap<std::uint64_t, std::uint32_t>& tempos_;
 };
 
 // Seconds from the start to `endTick` at `division` ticks per quarter note,
@@ -211,10 +156,10 @@ SoundCheck CheckMidi(SDL_RWops* data) {
     ++tracksSeen;
     std::vector<unsigned char> bytes(length);
     ReadAt(data, body, bytes);
-    Track track;
-    if (!EventReader(bytes, tracksSeen, notes).Read(track)) return {"the MIDI file's track data is damaged"};
-    endTick = std::max(endTick, track.endTick);
-    for (const auto& tempo : track.tempos) tempos.insert(tempo);
+    TrackTimes times(tracksSeen, notes, tempos);
+    const std::optional<std::uint64_t> trackEnd = ReadTrackEvents(bytes, times);
+    if (!trackEnd) return {"the MIDI file's track data is damaged"};
+    endTick = std::max(endTick, *trackEnd);
   }
   if (notes.AnySounding()) return {{}, std::numeric_limits<double>::infinity()};
   return {{}, Seconds(endTick, tempos, division)};

@@ -1,6 +1,8 @@
 // The MIDI synthesiser over libfluidsynth.
 #include "media/midi_synth.h"
 
+#include "media/soundfont_subset_loader.h"
+
 #include <fluidsynth.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ constexpr int kNoteOn = 0x90;
 constexpr int kProgramChange = 0xC0;
 constexpr int kResetAllControllers = 121;
 constexpr int kDrumChannel = 9;
+constexpr int kDrumBank = 128;
 
 std::vector<std::string> SplitFonts(std::string_view fonts) {
   std::vector<std::string> list;
@@ -42,7 +45,8 @@ bool IsReadableFile(const std::string& path) {
 
 }  // namespace
 
-MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate) : sampleRate_(sampleRate) {
+MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate)
+    : sampleRate_(sampleRate), soundFonts_(soundFonts) {
   if (soundFonts.empty()) throw std::runtime_error("no MIDI soundfont is installed");
   settings_ = new_fluid_settings();
   if (settings_ == nullptr) throw std::runtime_error("the MIDI synthesiser cannot be made");
@@ -63,16 +67,33 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate) : sampleRate
     delete_fluid_settings(settings_);
     throw std::runtime_error("the MIDI synthesiser cannot be made");
   }
-  // Listed first, found first: the font loaded last takes precedence.
-  const std::vector<std::string> fonts = SplitFonts(soundFonts);
-  for (auto font = fonts.rbegin(); font != fonts.rend(); ++font) {
-    if (IsReadableFile(*font)) fluid_synth_sfload(synth_, font->c_str(), 0);
+  AddSubsetLoader(synth_, settings_);
+  for (std::string& font : SplitFonts(soundFonts)) {
+    if (IsReadableFile(font)) fonts_.push_back({font, SoundFontTables::Read(font)});
   }
-  if (fluid_synth_sfcount(synth_) == 0) {
+  try {
+    // Before any tune: the defaults, on no key.
+    LoadFontsFor(TuneInstruments{false, {{{0, 0}, {}}, {{kDrumBank, 0}, {}}}});
+  } catch (...) {
     delete_fluid_synth(synth_);
     delete_fluid_settings(settings_);
-    throw std::runtime_error("no MIDI soundfont can be read at " + soundFonts);
+    throw;
   }
+}
+
+void MidiSynth::LoadFontsFor(const TuneInstruments& tune) {
+  if (loadedFor_ == tune) return;
+  loadedFor_.reset();
+  for (const int id : loadedIds_) fluid_synth_sfunload(synth_, id, 0);
+  loadedIds_.clear();
+  // Listed first, found first: the font loaded last takes precedence.
+  for (auto font = fonts_.rbegin(); font != fonts_.rend(); ++font) {
+    const int id = font->tables && !tune.anything ? LoadSubset(synth_, font->path, *font->tables, tune)
+                                                  : fluid_synth_sfload(synth_, font->path.c_str(), 0);
+    if (id != FLUID_FAILED) loadedIds_.push_back(id);
+  }
+  if (loadedIds_.empty()) throw std::runtime_error("no MIDI soundfont can be read at " + soundFonts_);
+  loadedFor_ = tune;
 }
 
 MidiSynth::~MidiSynth() {
@@ -91,6 +112,7 @@ std::vector<std::string> MidiSynth::LoadedFonts() const {
 
 bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
   Stop();
+  LoadFontsFor(InstrumentsOf(tune));
   // A tune may claim to last for ages (or its time may not be a number).
   constexpr auto kEndless = std::int64_t{1} << 52;
   const double frames = seconds * sampleRate_;

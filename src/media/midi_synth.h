@@ -2,14 +2,19 @@
 // synthesiser and load the whole soundfont into memory for every tune (half
 // a second and 150 MB with a large General MIDI font); this one is made once,
 // at a player's first MIDI file, keeps its soundfont across releases of the
-// output, and reads from the font only the instruments a tune selects.
+// output, and gives each tune a font that holds only the instruments it can
+// sound, on the keys it plays, so only their samples are read.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "media/soundfont_tables.h"
+#include "media/tune_instruments.h"
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
@@ -34,7 +39,8 @@ class MidiSynth {
 
   // Starts a tune, given as a whole standard MIDI file that plays `seconds`,
   // from its beginning, in place of any other; false when the synthesiser
-  // refuses the file.
+  // refuses the file. Throws std::runtime_error when no soundfont can be
+  // loaded for it any more.
   bool Start(std::span<const unsigned char> tune, double seconds);
   // Silences the synthesiser at once and forgets the tune.
   void Stop();
@@ -56,11 +62,23 @@ class MidiSynth {
   // before a tune asks for it; this passes the tune's events on and gives a
   // channel its default instrument at its first note, as after a reset.
   static int HandleEvent(void* self, _fluid_midi_event_t* event);
+  // Loads the fonts as `tune` needs them, in place of those loaded for the
+  // last tune; throws std::runtime_error when none can be loaded.
+  void LoadFontsFor(const TuneInstruments& tune);
+
+  struct Font {
+    std::string path;
+    std::optional<SoundFontTables> tables;  // none: the font is loaded whole
+  };
 
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_player_t* player_ = nullptr;
   int sampleRate_;
+  std::string soundFonts_;
+  std::vector<Font> fonts_;  // in the order given: the first found wins
+  std::vector<int> loadedIds_;
+  std::optional<TuneInstruments> loadedFor_;
   std::uint32_t programmed_ = 0;  // channels the tune has given an instrument
   std::int64_t tuneFrames_ = 0;
   std::atomic<std::int64_t> renderedFrames_{0};  // counted on the audio thread

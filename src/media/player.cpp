@@ -71,7 +71,9 @@ void Player::PrepareSynth(const std::string& file, int sampleRate) {
 void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, double seconds) {
   PrepareSynth(file, output_.SampleRate());
   if (Streams()) {
-    if (!synth_->Start(tune, seconds)) throw OpenFailure(file, "the MIDI synthesiser cannot read the file");
+    if (!ForFile(file, [&] { return synth_->Start(tune, seconds); })) {
+      throw OpenFailure(file, "the MIDI synthesiser cannot read the file");
+    }
     Mix_HookMusic(&Player::MixTune, this);
     tuneStreams_ = true;
     return;
