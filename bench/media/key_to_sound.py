@@ -4,7 +4,9 @@
 Runs build/run/trimbol under Xvfb with SDL's disk audio driver, presses the
 game's digit keys with xdotool and times each from just before the press to
 the first non-zero byte in the driver's file. The driver writes the mix at a
-sound card's pace, so that is what a player would hear, within one buffer.
+sound card's pace, so that is what a player would hear, within one buffer:
+the file is written unbuffered (through a small preload the script builds),
+so each of the game's buffers reaches it when SDL hands it over.
 Also the game's memory (VmRSS) in the idle window and while a MIDI tune
 plays. One column per soundfont: the system's default, then each --font.
 
@@ -52,6 +54,42 @@ CASES = [
 
 class BenchError(Exception):
     pass
+
+
+# SDL's disk driver writes through stdio, whose 4 KB buffer holds two of the
+# game's buffers back before either reaches the file; this preload turns the
+# buffer off for the driver's file only.
+UNBUFFERED_OUTPUT = r"""
+#define _GNU_SOURCE
+#include <dlfcn.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static FILE *unbuffered(FILE *file, const char *path) {
+  const char *output = getenv("SDL_DISKAUDIOFILE");
+  if (file != NULL && output != NULL && strcmp(path, output) == 0) setvbuf(file, NULL, _IONBF, 0);
+  return file;
+}
+FILE *fopen(const char *path, const char *mode) {
+  FILE *(*real)(const char *, const char *) = (FILE *(*)(const char *, const char *))dlsym(RTLD_NEXT, "fopen");
+  return unbuffered(real(path, mode), path);
+}
+FILE *fopen64(const char *path, const char *mode) {
+  FILE *(*real)(const char *, const char *) = (FILE *(*)(const char *, const char *))dlsym(RTLD_NEXT, "fopen64");
+  return unbuffered(real(path, mode), path);
+}
+"""
+
+
+def build_unbuffered_output(folder):
+    source, library = folder / "unbuffered_output.c", folder / "unbuffered_output.so"
+    source.write_text(UNBUFFERED_OUTPUT)
+    built = subprocess.run(["cc", "-shared", "-fPIC", "-O2", "-o", str(library), str(source), "-ldl"],
+                           capture_output=True, text=True)
+    if built.returncode != 0:
+        raise BenchError(f"cannot build the unbuffered output preload:\n{built.stderr}")
+    return library
 
 
 def stop_process(process):
@@ -312,7 +350,7 @@ def one_round(executable, folder, env, figures):
         game.stop()
 
 
-def measure(executable, run_folder, display, font, rounds):
+def measure(executable, run_folder, display, font, rounds, buffered):
     with tempfile.TemporaryDirectory(prefix="trimbol-key-to-sound-") as name:
         folder = Path(name)
         prepare_folder(run_folder, folder)
@@ -322,6 +360,8 @@ def measure(executable, run_folder, display, font, rounds):
                    SDL_DISKAUDIOFILE=str(folder / "output.raw"))
         if font is not None:
             env["SDL_SOUNDFONTS"] = str(font)
+        if not buffered:
+            env["LD_PRELOAD"] = str(build_unbuffered_output(folder))
         figures = {case: [] for case, _ in CASES}
         figures.update(rss_idle=[], rss_tune=[])
         for number in range(rounds):
@@ -348,8 +388,10 @@ def font_title(font):
     return f"--font {font.stem} ({font.stat().st_size / 1e6:.0f} MB)"
 
 
-def print_table(columns, rounds):
-    print(f"key to first sound: median (range) of {rounds} rounds; RSS of the game in MB")
+def print_table(columns, rounds, buffered):
+    output = "through stdio's 4 KB buffer" if buffered else "unbuffered"
+    print(f"key to first sound: median (range) of {rounds} rounds, output file written {output}; "
+          "RSS of the game in MB")
     print()
     print("| case | " + " | ".join(font_title(font) for font, _ in columns) + " |")
     print("|---|" + "---|" * len(columns))
@@ -370,6 +412,8 @@ def main():
     parser.add_argument("--rounds", type=int, default=3, help="fresh games per soundfont (default 3)")
     parser.add_argument("--font", type=Path, action="append", default=[],
                         help="a soundfont given to the game as SDL_SOUNDFONTS, one more column; may repeat")
+    parser.add_argument("--buffered", action="store_true",
+                        help="leave the driver's file buffered by stdio, as earlier figures were measured")
     args = parser.parse_args()
 
     # Ctrl+C and kill end through the cleanup below, which stops the game and Xvfb.
@@ -388,7 +432,7 @@ def main():
             columns = []
             for font in [None, *[font.resolve() for font in args.font]]:
                 print(f"measuring {font_title(font)}", file=sys.stderr, flush=True)
-                columns.append((font, measure(executable, run_folder, display, font, args.rounds)))
+                columns.append((font, measure(executable, run_folder, display, font, args.rounds, args.buffered)))
         finally:
             display.stop()
     except BenchError as error:
@@ -396,7 +440,7 @@ def main():
         return 1
     except KeyboardInterrupt:
         return 130
-    print_table(columns, args.rounds)
+    print_table(columns, args.rounds, args.buffered)
     return 0
 
 

@@ -73,12 +73,21 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate)
   }
   try {
     // Before any tune: the defaults, on no key.
-    LoadFontsFor(TuneInstruments{false, {{{0, 0}, {}}, {{kDrumBank, 0}, {}}}});
+    LoadFontsFor(InstrumentsFor({}));
   } catch (...) {
     delete_fluid_synth(synth_);
     delete_fluid_settings(settings_);
     throw;
   }
+}
+
+TuneInstruments MidiSynth::InstrumentsFor(std::span<const unsigned char> tune) const {
+  const bool subsets = std::all_of(fonts_.begin(), fonts_.end(), [](const Font& font) { return font.tables.has_value(); });
+  if (!subsets) return {true, {}};
+  if (tune.empty()) return {false, {{{0, 0}, {}}, {{kDrumBank, 0}, {}}}};
+  return InstrumentsOf(tune, [this](int bank, int program) {
+    return std::any_of(fonts_.begin(), fonts_.end(), [&](const Font& font) { return font.tables->Has(bank, program); });
+  });
 }
 
 void MidiSynth::LoadFontsFor(const TuneInstruments& tune) {
@@ -112,7 +121,7 @@ std::vector<std::string> MidiSynth::LoadedFonts() const {
 
 bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
   Stop();
-  LoadFontsFor(InstrumentsOf(tune));
+  LoadFontsFor(InstrumentsFor(tune));
   // A tune may claim to last for ages (or its time may not be a number).
   constexpr auto kEndless = std::int64_t{1} << 52;
   const double frames = seconds * sampleRate_;
@@ -127,7 +136,21 @@ bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
     Stop();
     return false;
   }
+  PinTuneInstruments();
   return true;
+}
+
+void MidiSynth::PinTuneInstruments() {
+  for (const auto& [preset, keys] : loadedFor_->presets) {
+    const auto [bank, program] = preset;
+    // The font loaded last is searched first; it is the one that plays.
+    for (auto id = loadedIds_.rbegin(); id != loadedIds_.rend(); ++id) {
+      fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth_, *id);
+      if (font == nullptr || fluid_sfont_get_preset(font, bank, program) == nullptr) continue;
+      if (fluid_synth_pin_preset(synth_, *id, bank, program) == FLUID_OK) pinned_.push_back({*id, bank, program});
+      break;
+    }
+  }
 }
 
 void MidiSynth::Stop() {
@@ -143,6 +166,8 @@ void MidiSynth::Stop() {
     if (channel != kDrumChannel) fluid_synth_bank_select(synth_, channel, 0);
     fluid_synth_unset_program(synth_, channel);
   }
+  for (const Pinned& preset : pinned_) fluid_synth_unpin_preset(synth_, preset.font, preset.bank, preset.program);
+  pinned_.clear();
 }
 
 int MidiSynth::HandleEvent(void* self, fluid_midi_event_t* event) {

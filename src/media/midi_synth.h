@@ -62,6 +62,13 @@ class MidiSynth {
   // before a tune asks for it; this passes the tune's events on and gives a
   // channel its default instrument at its first note, as after a reset.
   static int HandleEvent(void* self, _fluid_midi_event_t* event);
+  // Reads the samples of the instruments the tune can sound before it
+  // starts, so none is read on the audio thread, also when a channel goes
+  // back to an instrument it left; they are let go in Stop.
+  void PinTuneInstruments();
+  // What the tune needs of the fonts: everything, unless each font's tables
+  // could be read.
+  TuneInstruments InstrumentsFor(std::span<const unsigned char> tune) const;
   // Loads the fonts as `tune` needs them, in place of those loaded for the
   // last tune; throws std::runtime_error when none can be loaded.
   void LoadFontsFor(const TuneInstruments& tune);
@@ -79,6 +86,10 @@ class MidiSynth {
   std::vector<Font> fonts_;  // in the order given: the first found wins
   std::vector<int> loadedIds_;
   std::optional<TuneInstruments> loadedFor_;
+  struct Pinned {
+    int font, bank, program;
+  };
+  std::vector<Pinned> pinned_;
   std::uint32_t programmed_ = 0;  // channels the tune has given an instrument
   std::int64_t tuneFrames_ = 0;
   std::atomic<std::int64_t> renderedFrames_{0};  // counted on the audio thread

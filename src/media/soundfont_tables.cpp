@@ -189,10 +189,21 @@ SoundFontTables::Written SoundFontTables::WriteLevel(const Level& level, const s
   return out;
 }
 
+std::pair<int, int> SoundFontTables::BankAndProgram(std::size_t preset) const {
+  return {static_cast<int>(Field(kPhdr, preset, 22)), static_cast<int>(Field(kPhdr, preset, 20))};
+}
+
+bool SoundFontTables::Has(int bank, int program) const {
+  for (std::size_t p = 0; p + 1 < tables_[kPhdr].count; ++p) {
+    if (BankAndProgram(p) == std::pair(bank, program)) return true;
+  }
+  return false;
+}
+
 std::vector<unsigned char> SoundFontTables::SubsetTables(const TuneInstruments& tune) const {
   std::map<std::size_t, Keys> presets;  // by record, so the file's order stays
   for (std::size_t p = 0; p + 1 < tables_[kPhdr].count; ++p) {
-    const auto found = tune.presets.find({static_cast<int>(Field(kPhdr, p, 22)), static_cast<int>(Field(kPhdr, p, 20))});
+    const auto found = tune.presets.find(BankAndProgram(p));
     if (found != tune.presets.end()) presets[p] = found->second;
   }
   // An instrument is kept for the keys of every kept zone that plays it.

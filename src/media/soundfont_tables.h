@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/tune_instruments.h"
@@ -27,6 +28,7 @@ class SoundFontTables {
   // Where the tables start in the file: the smaller font is the file's
   // bytes before this, then SubsetTables.
   std::uint32_t TablesOffset() const { return tablesOffset_; }
+  bool Has(int bank, int program) const;
   // The tables' LIST chunk, whole, holding only what `tune` can sound.
   std::vector<unsigned char> SubsetTables(const TuneInstruments& tune) const;
 
@@ -55,6 +57,7 @@ class SoundFontTables {
   bool Parse();
   bool Consistent() const;
   std::size_t Field(TableIndex table, std::size_t record, std::size_t at) const;
+  std::pair<int, int> BankAndProgram(std::size_t preset) const;
   std::size_t BagOf(const Level& level, std::size_t header) const;
   std::size_t GenOf(const Level& level, std::size_t bag) const;
   std::size_t ModOf(const Level& level, std::size_t bag) const;

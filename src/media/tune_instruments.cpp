@@ -19,9 +19,18 @@ constexpr int kBankSelect = 0;
 
 struct ChannelUse {
   std::set<int> banks{0};
-  std::set<int> programs{0};  // a channel's default, and the substitute of last resort
+  std::set<int> programs{0};  // a channel's default
   Keys keys;
 };
+
+// The preset the synthesiser plays for a bank and program: where the fonts
+// lack it, the drum kit, or the same program in bank 0, or the piano.
+std::pair<int, int> Substitute(int bank, int program, const HasPreset& fontsHave) {
+  if (fontsHave(bank, program)) return {bank, program};
+  if (bank == kDrumBank) return {kDrumBank, 0};
+  if (fontsHave(0, program)) return {0, program};
+  return {0, 0};
+}
 
 class InstrumentScan : public TrackListener {
  public:
@@ -41,20 +50,16 @@ class InstrumentScan : public TrackListener {
   }
   void OnSystemExclusive() override { anything_ = true; }
 
-  TuneInstruments Result() const {
+  TuneInstruments Result(const HasPreset& fontsHave) const {
     TuneInstruments result;
     result.anything = anything_;
     if (anything_) return result;  // all such tunes are alike
     for (int number = 0; number < 16; ++number) {
       const ChannelUse& channel = channels_[number];
-      std::set<int> banks = channel.banks;
-      if (number == kDrumChannel) banks.insert(kDrumBank);
+      // The drum channel plays the drum bank whatever bank it is given.
+      const std::set<int> banks = number == kDrumChannel ? std::set<int>{kDrumBank} : channel.banks;
       for (const int program : channel.programs) {
-        for (const int bank : banks) result.presets[{bank, program}] |= channel.keys;
-        // Where the font lacks the preset, the synthesiser plays the drum
-        // kit, or the same program in bank 0, or the piano.
-        if (number == kDrumChannel) result.presets[{kDrumBank, 0}] |= channel.keys;
-        result.presets[{0, program}] |= channel.keys;
+        for (const int bank : banks) result.presets[Substitute(bank, program, fontsHave)] |= channel.keys;
       }
     }
     return result;
@@ -68,7 +73,7 @@ class InstrumentScan : public TrackListener {
 
 }  // namespace
 
-TuneInstruments InstrumentsOf(std::span<const unsigned char> tune) {
+TuneInstruments InstrumentsOf(std::span<const unsigned char> tune, const HasPreset& fontsHave) {
   InstrumentScan scan;
   if (tune.size() < 14) scan.SetAnything();
   std::size_t at = tune.size() < 14 ? tune.size() : 8 + std::size_t{BigEndian(&tune[4], 4)};
@@ -84,7 +89,7 @@ TuneInstruments InstrumentsOf(std::span<const unsigned char> tune) {
     }
     at = body + length;
   }
-  return scan.Result();
+  return scan.Result(fontsHave);
 }
 
 }  // namespace trimbol::media

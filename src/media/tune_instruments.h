@@ -1,9 +1,10 @@
-// Which of a soundfont's instruments a MIDI tune can sound, and on which
+// Which of the soundfonts' instruments a MIDI tune can sound, and on which
 // keys, worked out from the file without playing it, so the synthesiser
 // reads only those from a large font.
 #pragma once
 
 #include <bitset>
+#include <functional>
 #include <map>
 #include <span>
 #include <utility>
@@ -23,10 +24,13 @@ struct TuneInstruments {
   bool operator==(const TuneInstruments&) const = default;
 };
 
-// Scans a whole standard MIDI file. Every bank and program a channel is ever
-// given counts for every note on that channel, and so do the defaults and
-// the synthesiser's substitutes for an instrument the font lacks: more than
-// the tune needs at times, never less.
-TuneInstruments InstrumentsOf(std::span<const unsigned char> tune);
+// Whether any of the loaded fonts holds the preset at a bank and program.
+using HasPreset = std::function<bool(int bank, int program)>;
+
+// Scans a whole standard MIDI file. Every bank and program a channel is
+// ever given counts for every note on that channel, and so does its
+// default; a preset the fonts lack counts as the synthesiser's substitute
+// for it. More than the tune needs at times, never less.
+TuneInstruments InstrumentsOf(std::span<const unsigned char> tune, const HasPreset& fontsHave);
 
 }  // namespace trimbol::media
