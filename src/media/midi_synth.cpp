@@ -1,8 +1,6 @@
 // The MIDI synthesiser over libfluidsynth.
 #include "media/midi_synth.h"
 
-#include "media/soundfont_subset_loader.h"
-
 #include <fluidsynth.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +9,8 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string_view>
+
+#include "media/soundfont_subset_loader.h"
 
 namespace trimbol::media {
 namespace {
@@ -52,8 +52,8 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate)
   if (settings_ == nullptr) throw std::runtime_error("the MIDI synthesiser cannot be made");
   fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
   fluid_settings_setnum(settings_, "synth.gain", kGain);
-  // Only the instruments a tune selects are read from the font, and let go
-  // when no channel uses them any more.
+  // A preset's samples are read when a tune pins or selects it, and let go
+  // with it.
   fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
   // Pinning samples in memory fails with the usual small limit and says so.
   fluid_settings_setint(settings_, "synth.lock-memory", 0);
@@ -72,7 +72,6 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate)
     if (IsReadableFile(font)) fonts_.push_back({font, SoundFontTables::Read(font)});
   }
   try {
-    // Before any tune: the defaults, on no key.
     LoadFontsFor(InstrumentsFor({}));
   } catch (...) {
     delete_fluid_synth(synth_);
@@ -84,6 +83,7 @@ MidiSynth::MidiSynth(const std::string& soundFonts, int sampleRate)
 TuneInstruments MidiSynth::InstrumentsFor(std::span<const unsigned char> tune) const {
   const bool subsets = std::all_of(fonts_.begin(), fonts_.end(), [](const Font& font) { return font.tables.has_value(); });
   if (!subsets) return {true, {}};
+  // Before any tune: the defaults, on no key.
   if (tune.empty()) return {false, {{{0, 0}, {}}, {{kDrumBank, 0}, {}}}};
   return InstrumentsOf(tune, [this](int bank, int program) {
     return std::any_of(fonts_.begin(), fonts_.end(), [&](const Font& font) { return font.tables->Has(bank, program); });

@@ -4,8 +4,6 @@
 // (inotify), so it sees what FluidSynth read, not what it was told, and then
 // asks the synthesiser which fonts it holds.
 #include <gtest/gtest.h>
-#include <sys/inotify.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +12,7 @@
 #include <map>
 #include <set>
 
+#include "font_openings.h"
 #include "sound_fixtures.h"
 
 namespace trimbol::media::testing {
@@ -21,48 +20,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using TimePoint = std::chrono::steady_clock::time_point;
-using OpenedFonts = std::set<std::string>;
 
 const char* const kSystemFontFolders[] = {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"};
-
-// Collects the soundfont files opened in the watched folders since it was
-// last asked, by any process: tests running beside this one may add the
-// system's font, so the tests ask only that the expected font is among them.
-class FontOpenings {
- public:
-  FontOpenings() : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-    if (fd_ < 0) throw std::runtime_error("inotify is not available");
-  }
-  ~FontOpenings() { ::close(fd_); }
-  FontOpenings(const FontOpenings&) = delete;
-  FontOpenings& operator=(const FontOpenings&) = delete;
-
-  void Watch(const std::string& folder) {
-    const int watch = ::inotify_add_watch(fd_, folder.c_str(), IN_OPEN);
-    if (watch >= 0) folders_[watch] = folder;
-  }
-
-  OpenedFonts Take() {
-    OpenedFonts opened;
-    alignas(inotify_event) char buffer[4096];
-    for (;;) {
-      const ssize_t got = ::read(fd_, buffer, sizeof buffer);
-      if (got <= 0) break;
-      for (ssize_t at = 0; at < got;) {
-        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-        const std::string name = event->len > 0 ? event->name : "";
-        const std::string extension = std::filesystem::path(name).extension().string();
-        if (extension == ".sf2" || extension == ".sf3") opened.insert(folders_[event->wd] + "/" + name);
-        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-      }
-    }
-    return opened;
-  }
-
- private:
-  int fd_;
-  std::map<int, std::string> folders_;
-};
 
 // Without SDL_SOUNDFONTS for the test's length.
 class ScopedUnset {
