@@ -136,11 +136,10 @@ bool MidiSynth::Start(std::span<const unsigned char> tune, double seconds) {
     Stop();
     return false;
   }
-  PinTuneInstruments();
   return true;
 }
 
-void MidiSynth::PinTuneInstruments() {
+void MidiSynth::ReadTuneInstruments() {
   for (const auto& [preset, keys] : loadedFor_->presets) {
     const auto [bank, program] = preset;
     // The font loaded last is searched first; it is the one that plays.
@@ -216,6 +215,7 @@ void MidiSynth::Render(std::int16_t* out, int frames, int channels) {
 
 std::vector<std::int16_t> MidiSynth::RenderWhole(std::span<const unsigned char> tune, double seconds, int channels) {
   if (!Start(tune, seconds)) throw std::runtime_error("the MIDI synthesiser cannot read the file");
+  ReadTuneInstruments();
   constexpr int kBlock = 1024;
   const auto blockSamples = static_cast<std::size_t>(kBlock * channels);
   std::vector<std::int16_t> samples;

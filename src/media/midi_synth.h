@@ -42,6 +42,13 @@ class MidiSynth {
   // refuses the file. Throws std::runtime_error when no soundfont can be
   // loaded for it any more.
   bool Start(std::span<const unsigned char> tune, double seconds);
+  // Reads the samples of every instrument the started tune can sound, so
+  // the audio thread does not wait on the font's file, also when a channel
+  // goes back to an instrument it left; they are let go in Stop. May run
+  // while the audio thread renders the tune's start, to overlap its wait for
+  // the output: FluidSynth's calls take turns, and a program change that
+  // comes first reads its instrument itself.
+  void ReadTuneInstruments();
   // Silences the synthesiser at once and forgets the tune.
   void Stop();
   // True from Start while the tune plays and its last notes die away, for a
@@ -62,10 +69,6 @@ class MidiSynth {
   // before a tune asks for it; this passes the tune's events on and gives a
   // channel its default instrument at its first note, as after a reset.
   static int HandleEvent(void* self, _fluid_midi_event_t* event);
-  // Reads the samples of the instruments the tune can sound before it
-  // starts, so none is read on the audio thread, also when a channel goes
-  // back to an instrument it left; they are let go in Stop.
-  void PinTuneInstruments();
   // What the tune needs of the fonts: everything, unless each font's tables
   // could be read.
   TuneInstruments InstrumentsFor(std::span<const unsigned char> tune) const;

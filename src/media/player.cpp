@@ -76,6 +76,8 @@ void Player::PlayMidi(const std::string& file, std::vector<unsigned char> tune, 
     }
     Mix_HookMusic(&Player::MixTune, this);
     tuneStreams_ = true;
+    // While the output comes round to the tune's first buffer.
+    synth_->ReadTuneInstruments();
     return;
   }
   rendered_ = ForFile(file, [&] { return synth_->RenderWhole(tune, seconds, output_.Channels()); });

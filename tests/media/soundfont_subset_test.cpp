@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -18,7 +17,6 @@
 #include "media/midi_synth.h"
 #include "media/soundfont_tables.h"
 #include "media/tune_instruments.h"
-#include "font_openings.h"
 #include "scratch_folder.h"
 #include "smaller_font.h"
 
@@ -190,27 +188,6 @@ TEST(SoundfontSubset, HoldsOnlyTheTunesPresetsAndTheirZonesForItsKeys) {
   EXPECT_GT(dropped, 0);
   delete_fluid_synth(synth);
   delete_fluid_settings(settings);
-}
-
-// The audio thread renders the tune and must not wait on the font's file:
-// the tune's instruments are read when it starts, also those a channel goes
-// back to after leaving them. A private copy of the font, so no other test
-// opens it meanwhile.
-TEST(SoundfontSubset, ATuneReadsTheFontOnlyWhenItStarts) {
-  const trimbol::testing::ScratchFolder folder;
-  const std::string font = folder.path() + "/font.sf2";
-  std::filesystem::copy_file(kFont, font);
-  testing::FontOpenings openings;
-  openings.Watch(folder.path());
-  MidiSynth synth(font, 44100);
-  TuneWriter tune;
-  tune.Event(0, {0xC0, 24}).Note(0, 40).Event(0, {0xC0, 73}).Note(0, 84).Event(0, {0xC0, 24}).Note(0, 40);
-  tune.Note(9, 38);
-  ASSERT_TRUE(synth.Start(tune.File(), 1.0));
-  EXPECT_EQ(openings.Take(), testing::OpenedFonts{font});
-  std::vector<std::int16_t> block(2 * 512);
-  while (synth.Sounding()) synth.Render(block.data(), 512, 2);
-  EXPECT_TRUE(openings.Take().empty());
 }
 
 }  // namespace

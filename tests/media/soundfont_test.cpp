@@ -4,6 +4,8 @@
 // (inotify), so it sees what FluidSynth read, not what it was told, and then
 // asks the synthesiser which fonts it holds.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +14,6 @@
 #include <map>
 #include <set>
 
-#include "font_openings.h"
 #include "sound_fixtures.h"
 
 namespace trimbol::media::testing {
@@ -20,8 +21,48 @@ namespace {
 
 using namespace std::chrono_literals;
 using TimePoint = std::chrono::steady_clock::time_point;
+using OpenedFonts = std::set<std::string>;
 
 const char* const kSystemFontFolders[] = {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"};
+
+// Collects the soundfont files opened in the watched folders since it was
+// last asked, by any process: tests running beside this one may add the
+// system's font, so the tests ask only that the expected font is among them.
+class FontOpenings {
+ public:
+  FontOpenings() : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (fd_ < 0) throw std::runtime_error("inotify is not available");
+  }
+  ~FontOpenings() { ::close(fd_); }
+  FontOpenings(const FontOpenings&) = delete;
+  FontOpenings& operator=(const FontOpenings&) = delete;
+
+  void Watch(const std::string& folder) {
+    const int watch = ::inotify_add_watch(fd_, folder.c_str(), IN_OPEN);
+    if (watch >= 0) folders_[watch] = folder;
+  }
+
+  OpenedFonts Take() {
+    OpenedFonts opened;
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+      const ssize_t got = ::read(fd_, buffer, sizeof buffer);
+      if (got <= 0) break;
+      for (ssize_t at = 0; at < got;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        const std::string name = event->len > 0 ? event->name : "";
+        const std::string extension = std::filesystem::path(name).extension().string();
+        if (extension == ".sf2" || extension == ".sf3") opened.insert(folders_[event->wd] + "/" + name);
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return opened;
+  }
+
+ private:
+  int fd_;
+  std::map<int, std::string> folders_;
+};
 
 // Without SDL_SOUNDFONTS for the test's length.
 class ScopedUnset {
@@ -108,6 +149,33 @@ TEST(SoundFontChoice, TheUsersFontWinsBeforeAndAfterARelease) {
     test.FontsOfATune();
     EXPECT_EQ(test.LoadedFonts(), OpenedFonts{mine}) << "after release " << round + 1;
   }
+}
+
+// The audio thread renders a tune and must not wait on the font's file: the
+// tune's instruments are read as it starts, also one a channel goes back to
+// after leaving it. A private copy of the font, so no other test opens it.
+TEST(SoundFontReading, ATunesInstrumentsAreReadAsItStarts) {
+  SoundFolder fonts;
+  const std::string mine = std::filesystem::canonical(fonts.path()).string() + "/mine.sf2";
+  std::filesystem::copy_file("/usr/share/sounds/sf2/TimGM6mb.sf2", mine);
+  ScopedEnv chosen("SDL_SOUNDFONTS", mine);
+  FontOpenings openings;
+  openings.Watch(fonts.path());
+  MediaPlayers players;
+  // Guitar, flute, guitar again, then a snare drum; a sixteenth each.
+  const std::string tune = fonts.Write("switching.mid",
+      FromHex("4D546864000000060000000100604D54726B0000002D"
+              "00C018009028641880280000C0490090546418805400"
+              "00C01800902864188028000099266418892600"
+              "00FF2F00"));
+  players.Play(SoundPlayer::kMusic, tune);
+  EXPECT_TRUE(openings.Take().contains(mine));
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (players.IsPlaying(SoundPlayer::kMusic) && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_FALSE(players.IsPlaying(SoundPlayer::kMusic));
+  EXPECT_EQ(openings.Take(), OpenedFonts{});
 }
 
 // The idle delay never cuts a tune: a MIDI tune longer than the delay keeps
