@@ -135,13 +135,20 @@ TEST(SoundFontChoice, TheGamesFontPlaysEveryTuneBeforeAndAfterARelease) {
   }
 }
 
+// A copy of the game's font in a folder of the test's own, the user's choice
+// for the test's length: no other test opens it.
+struct UsersFont {
+  UsersFont() { std::filesystem::copy_file("/usr/share/sounds/sf2/TimGM6mb.sf2", path); }
+  SoundFolder folder;
+  const std::string path = std::filesystem::canonical(folder.path()).string() + "/mine.sf2";
+  ScopedEnv chosen{"SDL_SOUNDFONTS", path};
+};
+
 TEST(SoundFontChoice, TheUsersFontWinsBeforeAndAfterARelease) {
-  SoundFolder fonts;
-  const std::string mine = std::filesystem::canonical(fonts.path()).string() + "/mine.sf2";
-  std::filesystem::copy_file("/usr/share/sounds/sf2/TimGM6mb.sf2", mine);
-  ScopedEnv chosen("SDL_SOUNDFONTS", mine);
+  const UsersFont font;
+  const std::string& mine = font.path;
   TuneSession test;
-  test.openings.Watch(fonts.path());
+  test.openings.Watch(font.folder.path());
   EXPECT_TRUE(test.FontsOfATune().contains(mine));
   EXPECT_EQ(test.LoadedFonts(), OpenedFonts{mine});
   for (int round = 0; round < 2; ++round) {
@@ -153,23 +160,20 @@ TEST(SoundFontChoice, TheUsersFontWinsBeforeAndAfterARelease) {
 
 // The audio thread renders a tune and must not wait on the font's file: the
 // tune's instruments are read as it starts, also one a channel goes back to
-// after leaving it. A private copy of the font, so no other test opens it.
+// after leaving it.
 TEST(SoundFontReading, ATunesInstrumentsAreReadAsItStarts) {
-  SoundFolder fonts;
-  const std::string mine = std::filesystem::canonical(fonts.path()).string() + "/mine.sf2";
-  std::filesystem::copy_file("/usr/share/sounds/sf2/TimGM6mb.sf2", mine);
-  ScopedEnv chosen("SDL_SOUNDFONTS", mine);
+  const UsersFont font;
   FontOpenings openings;
-  openings.Watch(fonts.path());
+  openings.Watch(font.folder.path());
   MediaPlayers players;
   // Guitar, flute, guitar again, then a snare drum; a sixteenth each.
-  const std::string tune = fonts.Write("switching.mid",
+  const std::string tune = font.folder.Write("switching.mid",
       FromHex("4D546864000000060000000100604D54726B0000002D"
               "00C018009028641880280000C0490090546418805400"
               "00C01800902864188028000099266418892600"
               "00FF2F00"));
   players.Play(SoundPlayer::kMusic, tune);
-  EXPECT_TRUE(openings.Take().contains(mine));
+  EXPECT_TRUE(openings.Take().contains(font.path));
   const auto end = std::chrono::steady_clock::now() + 5s;
   while (players.IsPlaying(SoundPlayer::kMusic) && std::chrono::steady_clock::now() < end) {
     std::this_thread::sleep_for(10ms);
