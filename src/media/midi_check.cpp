@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note
 
-constexpr int kDrumChannel = 9;  // its sounds end by themselves, released or not
 
 // Where an event stands in the whole file: its tick, then its track, then
 // its place in the track.
@@ -60,7 +59,7 @@ class NoteStates {
   // when the last track ends.
   bool AnySounding() const {
     for (int channel = 0; channel < 16; ++channel) {
-      if (channel == kDrumChannel) continue;
+      if (channel == kDrumChannel) continue;  // its sounds end by themselves, released or not
       const Channel& c = channels_[channel];
       const bool pedalHeld = c.pedalDown && (!c.pedalUp || *c.pedalUp < *c.pedalDown);
       for (int key = 0; key < 128; ++key) {

@@ -8,6 +8,11 @@
 
 namespace trimbol::media {
 
+// General MIDI's drum channel (the tenth, counted from zero) and the bank
+// its kits are in.
+inline constexpr int kDrumChannel = 9;
+inline constexpr int kDrumBank = 128;
+
 // Told each event of a track, in order; `index` counts the track's events.
 class TrackListener {
  public:

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "media/midi_events.h"
 #include "media/soundfont_subset_loader.h"
 
 namespace trimbol::media {
@@ -20,12 +21,10 @@ namespace {
 constexpr double kGain = 1.0;
 // How long a tune may ring on after its last event.
 constexpr double kLongestDyingSeconds = 2.0;
-// MIDI's numbers: event types, a controller, General MIDI's drum channel.
+// MIDI's numbers: event types and a controller.
 constexpr int kNoteOn = 0x90;
 constexpr int kProgramChange = 0xC0;
 constexpr int kResetAllControllers = 121;
-constexpr int kDrumChannel = 9;
-constexpr int kDrumBank = 128;
 
 std::vector<std::string> SplitFonts(std::string_view fonts) {
   std::vector<std::string> list;

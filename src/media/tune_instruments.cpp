@@ -13,8 +13,6 @@
 namespace trimbol::media {
 namespace {
 
-constexpr int kDrumChannel = 9;
-constexpr int kDrumBank = 128;
 constexpr int kBankSelect = 0;
 
 struct ChannelUse {
