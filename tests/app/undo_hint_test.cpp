@@ -67,8 +67,8 @@ TEST_F(UndoHint, CtrlHBlinksTheStrongCellAndTakesTheCursorThere) {
   FocusView();
   Press(Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(View().cursor(), *strong);
-  QTest::qWait(300);
-  EXPECT_FALSE(View().hintRingShown()) << "the ring blinks";
+  EXPECT_TRUE(QTest::qWaitFor([this] { return View().hint() && !View().hintRingShown(); }, 1000))
+      << "the ring blinks";
   EXPECT_TRUE(QTest::qWaitFor([this] { return !View().hint(); }, 2500));
 }
 
