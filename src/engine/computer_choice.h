@@ -11,7 +11,8 @@
 
 namespace trimbol {
 
-// The cell `side` would take at `strength`. Every attempt draws three
+// The cell `side` would take at `strength`, Master excepted: it asks
+// MasterSearch, which keeps what it has worked out. Every attempt draws three
 // numbers from `random`, also when a line decides the cell. Nothing, and no
 // draw, on a full board.
 std::optional<Cell> ChooseCell(const Board& board, Side side, Strength strength, RandomGenerator& random);

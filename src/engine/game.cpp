@@ -17,6 +17,7 @@ namespace trimbol {
 
 void Game::NewGame() {
   state_.toMove = Side(1);
+  moves_.clear();
   ForgetUndo();
   if (state_.soundOn) {
     // A missing bell must not leave a half-started game: report it and go on.
@@ -59,6 +60,10 @@ void Game::EndGame(std::optional<Side> winner) {
   host_.StopTimer(GameTimer::kStatus);
   state_.gameEnded = true;
   ForgetUndo();  // a finished game is not taken back
+  const bool hadLost = !lastLost_.empty();
+  lastLost_.clear();
+  if (winner && state_.sidesInPlay == 2 && IsTwoSideGame(moves_) && moves_.back().side == *winner) lastLost_ = moves_;
+  if (hadLost != !lastLost_.empty()) host_.ShowDecisiveMoveAvailable(!lastLost_.empty());
   if (state_.soundOn) {
     // A missing jingle must not cost the win or leave a drawn game running.
     try {
@@ -79,6 +84,7 @@ void Game::EndGame(std::optional<Side> winner) {
 
 void Game::Place(Cell cell, Side side, Placer placer) {
   state_.at(cell) = PieceOf(side);
+  moves_.push_back({side, cell});
   host_.ShowPlacement(cell, side, placer);
   if (placer == Placer::kPerson && state_.animationOn) {
     state_.animationFrame = 0;
@@ -91,10 +97,17 @@ void Game::Place(Cell cell, Side side, Placer placer) {
 }
 
 bool Game::ComputerMove(Side side) {
-  const std::optional<Cell> cell = ChooseCell(state_.board, side, state_.strength[side], state_.random);
+  const std::optional<Cell> cell = ChooseFor(side, state_.strength[side], state_.random);
   if (!cell) return false;
   Place(*cell, side, Placer::kComputer);
   return true;
+}
+
+std::optional<Cell> Game::ChooseFor(Side side, Strength strength, RandomGenerator& random) {
+  if (strength != Strength::kMaster) return ChooseCell(state_.board, side, strength, random);
+  const std::optional<MasterMove> move = master_.Choose(state_.board, side, state_.sidesInPlay, random);
+  if (!move) return std::nullopt;
+  return move->cell;
 }
 
 bool Game::EmptyCellExists() const {
@@ -115,6 +128,9 @@ void Game::Undo() {
   state_.toMove = point->toMove;
   state_.random = point->random;
   state_.clicked = point->clicked;
+  // The moves still on the board are the first ones made.
+  const auto pieces = static_cast<std::size_t>(std::count_if(state_.board.begin(), state_.board.end(), [](PieceCode p) { return p != 0; }));
+  if (pieces < moves_.size()) moves_.erase(moves_.begin() + static_cast<std::ptrdiff_t>(pieces), moves_.end());
   // The rest of an animation would draw a piece that is gone.
   host_.StopTimer(GameTimer::kAnimation);
   host_.ShowBoard(state_.board);
@@ -125,7 +141,15 @@ void Game::Hint() {
   const std::optional<Side> side = state_.toMove;
   if (!side || state_.autoMode[*side] != AutoMode::kPerson) return;
   RandomGenerator copy = state_.random;  // a hint takes nothing from the game's sequence
-  if (const std::optional<Cell> cell = ChooseCell(state_.board, *side, Strength::kStrong, copy)) host_.ShowHint(*cell);
+  if (const std::optional<MasterMove> move = master_.Choose(state_.board, *side, state_.sidesInPlay, copy)) {
+    host_.ShowHint(move->cell, move->reason);
+  }
+}
+
+void Game::ShowDecisiveMove() {
+  if (lastLost_.empty()) return;
+  const std::size_t index = DecisiveMove(lastLost_, master_);
+  host_.ShowDecisiveMove(lastLost_[index], static_cast<int>(index) + 1);
 }
 
 void Game::ForgetUndo() {

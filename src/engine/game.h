@@ -5,8 +5,10 @@
 
 #include <optional>
 
+#include "engine/game_record.h"
 #include "engine/game_state.h"
 #include "engine/host.h"
+#include "engine/master_search.h"
 #include "engine/turn_driver.h"
 #include "engine/undo_history.h"
 
@@ -45,9 +47,12 @@ class Game {
   // Takes back the last person's move and every computer move after it;
   // nothing when there is none in the running game.
   void Undo();
-  // Shows the strong computer's cell for the person to move; nothing else
+  // Shows Master's cell for the person to move and why; nothing else
   // changes.
   void Hint();
+  // Names the move after which the loser of the last game had no defence,
+  // when that game was a lost two-side game.
+  void ShowDecisiveMove();
 
   // --- Commands of the menu, the buttons and the check box -----------------
   void StartNewGame();
@@ -75,6 +80,7 @@ class Game {
 
  private:
   bool EmptyCellExists() const;
+  std::optional<Cell> ChooseFor(Side side, Strength strength, RandomGenerator& random);
   void ForgetUndo();
   void TellUndoAvailable();
 
@@ -83,6 +89,9 @@ class Game {
   TurnDriver turns_{*this};
   UndoHistory undo_;
   bool undoShown_ = false;  // what the host was last told
+  MasterSearch master_;
+  GameRecord moves_;     // of the running game
+  GameRecord lastLost_;  // the last game ended, when it was a lost two-side game
 };
 
 }  // namespace trimbol

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "engine/board.h"
+#include "engine/game_record.h"
+#include "engine/master_search.h"
 #include "engine/side.h"
 #include "engine/side_settings.h"
 #include "engine/sound_player.h"
@@ -55,8 +57,14 @@ class Host {
 
   // Whether a move can be taken back now; told when that changes.
   virtual void ShowUndoAvailable(bool available) = 0;
-  // The cell a strong computer would take for the person to move.
-  virtual void ShowHint(Cell cell) = 0;
+  // The cell Master would take for the person to move, and why.
+  virtual void ShowHint(Cell cell, const HintReason& reason) = 0;
+  // Whether the last game ended was a two-side game that one side lost;
+  // told when that changes.
+  virtual void ShowDecisiveMoveAvailable(bool available) = 0;
+  // Names the move of that game after which the loser had no defence, in a
+  // modal box; returns once it is closed.
+  virtual void ShowDecisiveMove(const PlacedPiece& move, int number) = 0;
 
   // A failure the game reports and then carries on from.
   virtual void ReportError(const std::exception& error) = 0;

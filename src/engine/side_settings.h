@@ -8,7 +8,7 @@ namespace trimbol {
 enum class AutoMode { kPerson, kHalf, kComputer };
 
 // None places at random; weak completes its own lines; strong also blocks
-// the others'.
-enum class Strength { kNone, kWeak, kStrong };
+// the others'; master plays as well as the game allows.
+enum class Strength { kNone, kWeak, kStrong, kMaster };
 
 }  // namespace trimbol

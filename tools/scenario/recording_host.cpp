@@ -43,9 +43,20 @@ void RecordingHost::StopTimer(GameTimer timer) {
   if (timer == GameTimer::kStatus) events_.emplace_back("timer1 stop");
 }
 
-void RecordingHost::ShowHint(Cell cell) {
-  events_.push_back("hint " + std::to_string(cell.layer) + " " + std::to_string(cell.column) + " " +
-                    std::to_string(cell.row));
+namespace {
+std::string Coordinates(Cell cell) {
+  return std::to_string(cell.layer) + " " + std::to_string(cell.column) + " " + std::to_string(cell.row);
+}
+}  // namespace
+
+void RecordingHost::ShowHint(Cell cell, const HintReason& reason) {
+  events_.push_back("hint " + Coordinates(cell));
+  hintReasons_.push_back(reason);
+}
+
+void RecordingHost::ShowDecisiveMove(const PlacedPiece& move, int number) {
+  events_.push_back("decisive " + std::to_string(number) + " " + std::to_string(move.side.number()) + " " +
+                    Coordinates(move.cell));
 }
 
 void RecordingHost::ReportError(const std::exception& error) {

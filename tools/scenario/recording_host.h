@@ -45,7 +45,10 @@ class RecordingHost : public Host {
   // Kept apart from the events, as the placements are: it is told at every
   // person's move.
   void ShowUndoAvailable(bool available) override { undoAvailable_ = available; }
-  void ShowHint(Cell cell) override;
+  void ShowHint(Cell cell, const HintReason& reason) override;
+  // Kept apart from the events, as the undo item is.
+  void ShowDecisiveMoveAvailable(bool available) override { decisiveMoveAvailable_ = available; }
+  void ShowDecisiveMove(const PlacedPiece& move, int number) override;
   void ReportError(const std::exception& error) override;
 
   void SetMissing(const std::string& file) { missing_.insert(file); }
@@ -58,6 +61,9 @@ class RecordingHost : public Host {
   const PerSide<AutoMode>& shownAutoModes() const { return autoModes_; }
   const PerSide<Strength>& shownStrengths() const { return strengths_; }
   bool undoAvailable() const { return undoAvailable_; }
+  bool decisiveMoveAvailable() const { return decisiveMoveAvailable_; }
+  // The reason of every hint shown, in order; the events name the cells.
+  const std::vector<HintReason>& hintReasons() const { return hintReasons_; }
   const Board& lastShown() const { return lastShown_; }
   std::vector<Placement>& placements() { return placements_; }
 
@@ -73,6 +79,8 @@ class RecordingHost : public Host {
   PerSide<AutoMode> autoModes_{};
   PerSide<Strength> strengths_{};
   bool undoAvailable_ = false;
+  bool decisiveMoveAvailable_ = false;
+  std::vector<HintReason> hintReasons_;
   std::set<std::string, std::less<>> missing_;
   Board lastShown_{};
   std::vector<Placement> placements_;

@@ -139,7 +139,7 @@ constexpr Action kActions[] = {
     {"intel", 2,
      [](Game& game, RecordingHost&, const LineReader& in) {
        const Side side = SideArgument(in, 1);
-       game.SetStrength(side, static_cast<Strength>(in.Int(2, 0, 2)));
+       game.SetStrength(side, static_cast<Strength>(in.Int(2, 0, 3)));
      }},
     {"fullauto", 0, Command<&Game::FullAutomation>},
     {"preset1", 0, Command<&Game::PresetOnePlayer>},
@@ -154,10 +154,11 @@ constexpr Action kActions[] = {
     {"missing", 1, [](Game&, RecordingHost& host, const LineReader& in) { host.SetMissing(std::string(in.Word(1))); }},
     {"undo", 0, Command<&Game::Undo>},
     {"hint", 0, Command<&Game::Hint>},
+    {"decisive", 0, Command<&Game::ShowDecisiveMove>},
 };
 
 // The report gives the settings by their numbers: 0 a person, 1 half, 2
-// the computer; 0 none, 1 weak, 2 strong.
+// the computer; 0 none, 1 weak, 2 strong, 3 master.
 template <typename Enum>
 std::array<int, kSideCount> Numbers(const PerSide<Enum>& values) {
   std::array<int, kSideCount> numbers{};

@@ -1,0 +1,77 @@
+// Master, the strongest computer player, and the reason it gives for a
+// hint. Two sides: a complete search that wins whatever can be won, as fast
+// as it can, and otherwise holds out longest. Three or four sides, where
+// no side can force a line: complete, block the side nearest a line, make
+// two threats at once.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+#include "engine/board.h"
+#include "engine/lines.h"
+#include "engine/random_generator.h"
+#include "engine/side.h"
+
+namespace trimbol {
+
+// Why Master takes a cell, in the game's terms; the window words it.
+struct HintReason {
+  enum class Kind {
+    kComplete,        // `line` of the mover is completed
+    kBlock,           // `side` would complete `line` next
+    kFork,            // two threats at once: only one can be blocked
+    kForcedIn,        // the mover completes a line within `moves` own moves
+    kNoForcedLoss,    // no opponent can force a line after this move
+    kLongestDefence,  // every move loses; this one holds out longest
+    kBuild,           // none of the above: the most open lines
+  };
+  Kind kind = Kind::kBuild;
+  Side side{1};
+  Line line{};
+  int moves = 0;
+  friend bool operator==(const HintReason&, const HintReason&) = default;
+};
+
+struct MasterMove {
+  Cell cell;
+  HintReason reason;
+};
+
+// A two-side position's worth to the side to move, with perfect play.
+enum class Outcome { kLoss = -1, kDraw = 0, kWin = 1 };
+
+// Keeps what it has worked out between moves: a position once solved is
+// looked up, so a whole game costs little more than its first move. Nothing
+// is worked out before the first question.
+class MasterSearch {
+ public:
+  // Master's cell for `side`, the sides taking turns 1..sidesInPlay. Equal
+  // cells are told apart by one draw from `random`, taken on every move.
+  // Nothing, and no draw, on a full board.
+  std::optional<MasterMove> Choose(const Board& board, Side side, int sidesInPlay, RandomGenerator& random);
+
+  // `toMove` against `other` alone; pieces of any other side only block.
+  Outcome Solve(const Board& board, Side toMove, Side other);
+
+ private:
+  using Cells = std::uint32_t;  // bit i: cell index i
+  struct Known {
+    std::int8_t score;
+    std::int8_t bound;  // 0 exact, 1 at least, -1 at most
+  };
+
+  std::optional<MasterMove> ChooseTwoSides(const Board& board, Side side, Side other, RandomGenerator& random);
+  std::optional<MasterMove> ChooseMoreSides(const Board& board, Side side, int sidesInPlay, RandomGenerator& random);
+  // The score of the side to move holding `own` against `theirs`: 100 - n
+  // for a line at its n-th ply from here, the negative for the opponent's,
+  // 0 for a full board without one.
+  int Score(Cells own, Cells theirs, int alpha, int beta);
+  void UseBlocked(Cells blocked);
+
+  Cells blocked_ = 0;  // pieces of sides not in this two-side game
+  std::unordered_map<std::uint64_t, Known> known_;
+};
+
+}  // namespace trimbol
