@@ -24,8 +24,9 @@ std::size_t DecisiveMove(const GameRecord& record, MasterSearch& search) {
   for (std::size_t after = record.size() - 1; after > 0; --after) {
     const Board& board = positions[after];
     const Side toMove = record[after].side;
-    const Outcome outcome = search.Solve(board, toMove, toMove.NextOf(2));
-    const bool lost = toMove == loser ? outcome == Outcome::kLoss : outcome == Outcome::kWin;
+    // A position the search cannot settle in time counts as defensible.
+    const std::optional<Outcome> outcome = search.Solve(board, toMove, toMove.NextOf(2));
+    const bool lost = outcome && (toMove == loser ? *outcome == Outcome::kLoss : *outcome == Outcome::kWin);
     if (!lost) return after;
   }
   return 0;

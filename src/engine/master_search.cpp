@@ -38,6 +38,42 @@ constexpr std::array<std::array<Cells, 3>, kCells> MakeLinesThrough() {
 }
 constexpr std::array<std::array<Cells, 3>, kCells> kLinesThrough = MakeLinesThrough();
 
+// The board looks the same after swapping its three axes in any order and
+// the three places along each axis in any order: 6 * 6 * 6 * 6 ways, each a
+// relabelling of the cells that carries lines onto lines.
+constexpr int kSymmetries = 1296;
+using Relabelling = std::array<std::uint8_t, kCells>;
+
+constexpr std::array<Relabelling, kSymmetries> MakeSymmetries() {
+  constexpr int kOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  std::array<Relabelling, kSymmetries> symmetries{};
+  int n = 0;
+  for (const auto& axes : kOrders) {
+    for (const auto& first : kOrders) {
+      for (const auto& second : kOrders) {
+        for (const auto& third : kOrders) {
+          const int* places[3] = {first, second, third};
+          for (int cell = 0; cell < kCells; ++cell) {
+            const int at[3] = {cell / 9, cell / 3 % 3, cell % 3};
+            int to = 0;
+            for (int axis = 0; axis < 3; ++axis) to = to * 3 + places[axis][at[axes[axis]]];
+            symmetries[n][cell] = static_cast<std::uint8_t>(to);
+          }
+          ++n;
+        }
+      }
+    }
+  }
+  return symmetries;
+}
+constexpr std::array<Relabelling, kSymmetries> kSymmetryTable = MakeSymmetries();
+
+Cells Relabel(Cells cells, const Relabelling& relabelling) {
+  Cells to = 0;
+  for (; cells != 0; cells &= cells - 1) to |= Bit(relabelling[std::countr_zero(cells)]);
+  return to;
+}
+
 Cells PiecesOf(const Board& board, Side side) {
   Cells cells = 0;
   for (int i = 0; i < kCells; ++i) {
@@ -85,6 +121,15 @@ Line LineCompleted(int cell, Cells own) {
   return {};
 }
 
+// How much a piece of `own` on `cell` promises: threats first, then lines.
+int Promise(int cell, Cells own, Cells occupied) {
+  return 4 * ThreatsMade(cell, own, occupied) + OpenLines(cell, own, occupied);
+}
+
+bool HasOpenLine(Cells own, Cells occupied) {
+  return std::ranges::any_of(kLineCells, [&](Cells line) { return (line & occupied & ~own) == 0; });
+}
+
 std::vector<int> CellList(Cells cells) {
   std::vector<int> list;
   for (; cells != 0; cells &= cells - 1) list.push_back(std::countr_zero(cells));
@@ -112,30 +157,9 @@ std::vector<int> Best(Cells cells, Rate rate) {
 
 std::optional<MasterMove> MasterSearch::Choose(const Board& board, Side side, int sidesInPlay,
                                                RandomGenerator& random) {
-  if (Occupied(board) == kAllCells) return std::nullopt;
-  if (sidesInPlay == 2 && side.number() <= 2) return ChooseTwoSides(board, side, side.NextOf(2), random);
-  return ChooseMoreSides(board, side, sidesInPlay, random);
-}
-
-Outcome MasterSearch::Solve(const Board& board, Side toMove, Side other) {
-  const Cells own = PiecesOf(board, toMove), theirs = PiecesOf(board, other);
-  UseBlocked(Occupied(board) & ~own & ~theirs);
-  const int score = Score(own, theirs, -kWin, kWin);
-  return score > 0 ? Outcome::kWin : score < 0 ? Outcome::kLoss : Outcome::kDraw;
-}
-
-void MasterSearch::UseBlocked(Cells blocked) {
-  // What is known holds for one set of blocked cells.
-  if (blocked == blocked_) return;
-  blocked_ = blocked;
-  known_.clear();
-}
-
-std::optional<MasterMove> MasterSearch::ChooseTwoSides(const Board& board, Side side, Side other,
-                                                       RandomGenerator& random) {
-  const Cells own = PiecesOf(board, side), theirs = PiecesOf(board, other);
   const Cells occupied = Occupied(board), empty = kAllCells & ~occupied;
-  UseBlocked(occupied & ~own & ~theirs);
+  if (empty == 0) return std::nullopt;
+  const Cells own = PiecesOf(board, side);
   const int draw = random.Next();
   auto pick = [draw](const std::vector<int>& cells) { return cells[static_cast<std::size_t>(draw) % cells.size()]; };
 
@@ -143,21 +167,75 @@ std::optional<MasterMove> MasterSearch::ChooseTwoSides(const Board& board, Side 
     const int cell = pick(CellList(wins));
     return MasterMove{CellAt(cell), {HintReason::Kind::kComplete, side, LineCompleted(cell, own), 1}};
   }
-  if (const Cells danger = Threats(theirs, occupied)) {
-    // Two threats cannot both be blocked; blocking one still holds out longest.
-    const int cell = pick(CellList(danger));
-    return MasterMove{CellAt(cell), {HintReason::Kind::kBlock, other, LineCompleted(cell, theirs), 0}};
+  // The side that moves soonest would complete first. Of two threats of one
+  // side only one can be blocked; the block that makes a threat of its own
+  // comes first.
+  const int count = std::clamp(sidesInPlay, 2, kSideCount);
+  for (int step = 1; step < kSideCount; ++step) {
+    const Side other((side.number() - 1 + step) % kSideCount + 1);
+    if (other.number() > count) continue;  // a side beyond the count takes no turn
+    const Cells theirs = PiecesOf(board, other);
+    if (const Cells danger = Threats(theirs, occupied)) {
+      const int cell = pick(Best(danger, [&](int c) { return ThreatsMade(c, own, occupied); }));
+      return MasterMove{CellAt(cell), {HintReason::Kind::kBlock, other, LineCompleted(cell, theirs), 0}};
+    }
   }
+  if (count == 2 && side.number() <= 2) {
+    if (std::optional<MasterMove> searched = Search(board, side, side.NextOf(2), draw)) return searched;
+  }
+  // Among more sides, or where the search would take too long: the most
+  // threats at once, then the most lines still open.
+  const int cell = pick(Best(empty, [&](int c) { return Promise(c, own, occupied); }));
+  const bool fork = ThreatsMade(cell, own, occupied) >= 2;
+  return MasterMove{CellAt(cell), {fork ? HintReason::Kind::kFork : HintReason::Kind::kBuild, side, {}, 0}};
+}
+
+std::optional<Outcome> MasterSearch::Solve(const Board& board, Side toMove, Side other) {
+  const Cells own = PiecesOf(board, toMove), theirs = PiecesOf(board, other);
+  UseBlocked(Occupied(board) & ~own & ~theirs);
+  nodes_ = 0;
+  // Only who wins counts here, not how soon.
+  const int score = Score(own, theirs, -1, 1);
+  if (nodes_ > kNodeBudget) return std::nullopt;
+  return score > 0 ? Outcome::kWin : score < 0 ? Outcome::kLoss : Outcome::kDraw;
+}
+
+void MasterSearch::UseBlocked(Cells blocked) {
+  // What is known holds for one set of blocked cells.
+  if (blocked == blocked_ && !symmetries_.empty()) return;
+  blocked_ = blocked;
+  std::fill(known_.begin(), known_.end(), Known{});
+  symmetries_.clear();
+  for (int i = 0; i < kSymmetries; ++i) {
+    if (Relabel(blocked, kSymmetryTable[i]) == blocked) symmetries_.push_back(i);
+  }
+}
+
+std::uint64_t MasterSearch::MirrorKey(Cells own, Cells theirs) const {
+  std::uint64_t least = PlainKey(own, theirs);
+  for (int i : symmetries_) least = std::min(least, PlainKey(Relabel(own, kSymmetryTable[i]), Relabel(theirs, kSymmetryTable[i])));
+  return least;
+}
+
+std::optional<MasterMove> MasterSearch::Search(const Board& board, Side side, Side other, int draw) {
+  const Cells own = PiecesOf(board, side), theirs = PiecesOf(board, other);
+  const Cells occupied = Occupied(board), empty = kAllCells & ~occupied;
+  UseBlocked(occupied & ~own & ~theirs);
+  nodes_ = 0;
   // Each move is searched only as far as it takes to show that it is worse
   // than the best so far; the best ones get their exact score.
   std::array<int, kCells> scores{};
   int best = -kWin;
-  for (int cell : CellList(empty)) {
+  std::vector<int> order = CellList(empty);
+  std::ranges::stable_sort(order, std::greater{}, [&](int c) { return Promise(c, own, occupied); });
+  for (int cell : order) {
     const int reply = Score(theirs, own | Bit(cell), -kWin - 1, -best + 2);
     scores[cell] = -reply + (reply > 0) - (reply < 0);
     best = std::max(best, scores[cell]);
+    if (nodes_ > kNodeBudget) return std::nullopt;
   }
-  const int cell = pick(Best(empty, [&scores](int c) { return scores[c]; }));
+  const std::vector<int> cells = Best(empty, [&scores](int c) { return scores[c]; });
+  const int cell = cells[static_cast<std::size_t>(draw) % cells.size()];
   const int score = scores[cell];
   HintReason reason{HintReason::Kind::kNoForcedLoss, side, {}, 0};
   if (score < 0) reason.kind = HintReason::Kind::kLongestDefence;
@@ -170,6 +248,7 @@ std::optional<MasterMove> MasterSearch::ChooseTwoSides(const Board& board, Side 
 }
 
 int MasterSearch::Score(Cells own, Cells theirs, int alpha, int beta) {
+  if (++nodes_ > kNodeBudget) return 0;  // the caller sees nodes_ and throws it away
   const Cells occupied = own | theirs | blocked_;
   const Cells empty = kAllCells & ~occupied;
   if (empty == 0) return 0;
@@ -180,17 +259,21 @@ int MasterSearch::Score(Cells own, Cells theirs, int alpha, int beta) {
   // Without a line to complete now, the mover completes one at its third
   // ply at the soonest (two threats, one blocked), and the opponent at its
   // second ply from now at the soonest.
-  beta = std::min(beta, kWin - 3);
-  alpha = std::max(alpha, -(kWin - 4));
+  // A side without a line free of the others' pieces completes none.
+  beta = std::min(beta, HasOpenLine(own, occupied) ? kWin - 3 : 0);
+  alpha = std::max(alpha, HasOpenLine(theirs, occupied) ? -(kWin - 4) : 0);
   if (alpha >= beta) return alpha;
 
-  const std::uint64_t key = own | std::uint64_t{theirs} << kCells;
-  if (const auto found = known_.find(key); found != known_.end()) {
-    const Known known = found->second;
+  const bool mirrored = std::popcount(own | theirs) <= kPiecesToMirror;
+  const std::uint64_t key = mirrored ? MirrorKey(own, theirs) : PlainKey(own, theirs);
+  Known& known = Slot(key);
+  int first = -1;  // the best move found before
+  if (known.used && known.key == key) {
     if (known.bound == 0) return known.score;
     if (known.bound > 0) alpha = std::max(alpha, int{known.score});
     if (known.bound < 0) beta = std::min(beta, int{known.score});
     if (alpha >= beta) return known.score;
+    first = known.move;
   }
   const int alphaIn = alpha;
 
@@ -198,52 +281,39 @@ int MasterSearch::Score(Cells own, Cells theirs, int alpha, int beta) {
   // their own come first, as they leave the opponent one answer.
   std::array<std::pair<int, int>, kCells> moves{};
   int count = 0;
-  for (int cell : CellList(danger != 0 ? danger : empty)) {
-    moves[count++] = {-(4 * ThreatsMade(cell, own, occupied) + OpenLines(cell, own, occupied)), cell};
+  for (Cells cells = danger != 0 ? danger : empty; cells != 0; cells &= cells - 1) {
+    const int cell = std::countr_zero(cells);
+    const int rank = cell == first ? 100 : Promise(cell, own, occupied);
+    moves[count++] = {-rank, cell};
   }
   std::sort(moves.begin(), moves.begin() + count);
 
-  int best = -kWin;
+  int best = -kWin, bestMove = -1;
   for (int i = 0; i < count; ++i) {
     const int reply = Score(theirs, own | Bit(moves[i].second), -beta - 1, -alpha + 1);
+    if (nodes_ > kNodeBudget) return 0;
     const int score = -reply + (reply > 0) - (reply < 0);
-    best = std::max(best, score);
+    if (score > best) {
+      best = score;
+      bestMove = moves[i].second;
+    }
     alpha = std::max(alpha, score);
     if (alpha >= beta) break;
   }
-  const std::int8_t bound = best <= alphaIn ? -1 : best >= beta ? 1 : 0;
-  known_[key] = {static_cast<std::int8_t>(best), bound};
+  // The slot may have gone to another position meanwhile; the newest wins.
+  Known& slot = Slot(key);
+  slot.key = key;
+  slot.used = true;
+  slot.score = static_cast<std::int8_t>(best);
+  slot.bound = static_cast<std::int8_t>(best <= alphaIn ? -1 : best >= beta ? 1 : 0);
+  // A mirror image's move is another cell of this board.
+  slot.move = static_cast<std::int8_t>(mirrored ? -1 : bestMove);
   return best;
 }
 
-std::optional<MasterMove> MasterSearch::ChooseMoreSides(const Board& board, Side side, int sidesInPlay,
-                                                        RandomGenerator& random) {
-  const Cells own = PiecesOf(board, side);
-  const Cells occupied = Occupied(board), empty = kAllCells & ~occupied;
-  const int draw = random.Next();
-  auto pick = [draw](const std::vector<int>& cells) { return cells[static_cast<std::size_t>(draw) % cells.size()]; };
-
-  if (const Cells wins = Threats(own, occupied)) {
-    const int cell = pick(CellList(wins));
-    return MasterMove{CellAt(cell), {HintReason::Kind::kComplete, side, LineCompleted(cell, own), 1}};
-  }
-  // The side that moves soonest completes first.
-  const int count = std::clamp(sidesInPlay, 2, kSideCount);
-  for (int step = 1; step < kSideCount; ++step) {
-    const Side other((side.number() - 1 + step) % kSideCount + 1);
-    if (other.number() > count) continue;  // a side beyond the count takes no turn
-    const Cells theirs = PiecesOf(board, other);
-    if (const Cells danger = Threats(theirs, occupied)) {
-      const int cell = pick(Best(danger, [&](int c) { return ThreatsMade(c, own, occupied); }));
-      return MasterMove{CellAt(cell), {HintReason::Kind::kBlock, other, LineCompleted(cell, theirs), 0}};
-    }
-  }
-  const std::vector<int> cells = Best(empty, [&](int c) {
-    return 4 * ThreatsMade(c, own, occupied) + OpenLines(c, own, occupied);
-  });
-  const int cell = pick(cells);
-  const int made = ThreatsMade(cell, own, occupied);
-  return MasterMove{CellAt(cell), {made >= 2 ? HintReason::Kind::kFork : HintReason::Kind::kBuild, side, {}, 0}};
+MasterSearch::Known& MasterSearch::Slot(std::uint64_t key) {
+  if (known_.empty()) known_.resize(kKnownSlots);  // at the first search, not at start-up
+  return known_[(key * 0x9E3779B97F4A7C15ULL) >> (64 - kKnownBits)];
 }
 
 }  // namespace trimbol

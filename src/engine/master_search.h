@@ -7,7 +7,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
+#include <cstddef>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/lines.h"
@@ -42,9 +43,9 @@ struct MasterMove {
 // A two-side position's worth to the side to move, with perfect play.
 enum class Outcome { kLoss = -1, kDraw = 0, kWin = 1 };
 
-// Keeps what it has worked out between moves: a position once solved is
-// looked up, so a whole game costs little more than its first move. Nothing
-// is worked out before the first question.
+// Keeps what it has worked out between moves, in a table of fixed size: a
+// position once solved is looked up, so a whole game costs little more than
+// its first move. The table is made at the first question, not before.
 class MasterSearch {
  public:
   // Master's cell for `side`, the sides taking turns 1..sidesInPlay. Equal
@@ -53,25 +54,44 @@ class MasterSearch {
   std::optional<MasterMove> Choose(const Board& board, Side side, int sidesInPlay, RandomGenerator& random);
 
   // `toMove` against `other` alone; pieces of any other side only block.
-  Outcome Solve(const Board& board, Side toMove, Side other);
+  // Nothing when the search would take longer than a move may.
+  std::optional<Outcome> Solve(const Board& board, Side toMove, Side other);
 
  private:
   using Cells = std::uint32_t;  // bit i: cell index i
   struct Known {
-    std::int8_t score;
-    std::int8_t bound;  // 0 exact, 1 at least, -1 at most
+    std::uint64_t key = 0;
+    bool used = false;
+    std::int8_t score = 0;
+    std::int8_t bound = 0;  // 0 exact, 1 at least, -1 at most
+    std::int8_t move = -1;  // the best cell found, -1 none
   };
 
-  std::optional<MasterMove> ChooseTwoSides(const Board& board, Side side, Side other, RandomGenerator& random);
-  std::optional<MasterMove> ChooseMoreSides(const Board& board, Side side, int sidesInPlay, RandomGenerator& random);
+  // The best move of a two-side game with its reason, equal ones told
+  // apart by `draw`; nothing when the search would take longer than a move may.
+  std::optional<MasterMove> Search(const Board& board, Side side, Side other, int draw);
   // The score of the side to move holding `own` against `theirs`: 100 - n
   // for a line at its n-th ply from here, the negative for the opponent's,
   // 0 for a full board without one.
   int Score(Cells own, Cells theirs, int alpha, int beta);
   void UseBlocked(Cells blocked);
+  static std::uint64_t PlainKey(Cells own, Cells theirs) { return own | std::uint64_t{theirs} << kCells; }
+  // The same for every position that is a mirror image of this one. Telling
+  // the images of a position apart would search each again; finding the one
+  // to stand for them all costs more than it saves once the board fills.
+  std::uint64_t MirrorKey(Cells own, Cells theirs) const;
+  Known& Slot(std::uint64_t key);
 
+  static constexpr int kPiecesToMirror = 7;
+  // Every position a two-side game can reach is searched within it; only
+  // boards with pieces of sides that left the game may need more.
+  static constexpr long kNodeBudget = 80000;
+  long nodes_ = 0;
   Cells blocked_ = 0;  // pieces of sides not in this two-side game
-  std::unordered_map<std::uint64_t, Known> known_;
+  std::vector<int> symmetries_;  // the ones that leave the blocked cells where they are
+  static constexpr int kKnownBits = 16;
+  static constexpr std::size_t kKnownSlots = std::size_t{1} << kKnownBits;
+  std::vector<Known> known_;  // by a hash of the key; empty until the first search
 };
 
 }  // namespace trimbol
