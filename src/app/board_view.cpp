@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QtGlobal>
 
 #include <optional>
@@ -166,12 +167,17 @@ void BoardView::ClearResult() {
   TellBoard(QAccessible::DescriptionChanged);
 }
 
-void BoardView::ShowHint(Cell cell) {
+void BoardView::ShowHint(Cell cell, const QString& reason) {
   StopHint();
   hint_ = cell;
+  hintReason_ = reason;
   hintTicks_ = kHintHalfPeriods;
   hintTimer_.start();
   update(FrameRect(hint_));
+  // The reason stands under the cell, clear of the blinking ring, for as
+  // long as the ring blinks.
+  const QRect frame = FrameRect(hint_);
+  QToolTip::showText(mapToGlobal(frame.bottomLeft()), reason, this, frame, kHintHalfPeriods * kHintHalfPeriodMs);
   if (!hasFocus()) return;
   if (cell == cursor_) {
     TellFocus();  // the reader is told the cell again
@@ -189,6 +195,7 @@ void BoardView::StopHint() {
   if (hintTicks_ == 0) return;
   hintTicks_ = 0;
   hintTimer_.stop();
+  if (QToolTip::isVisible() && QToolTip::text() == hintReason_) QToolTip::hideText();
   update(FrameRect(hint_));
 }
 

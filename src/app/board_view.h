@@ -53,11 +53,13 @@ class BoardView : public QWidget {
   void ClearResult();
   const QString& result() const { return result_; }
 
-  // A ring blinks on the hinted cell for two seconds; while the board has
-  // the focus, the cursor and a screen reader go there.
-  void ShowHint(Cell cell);
-  // The hinted cell while its ring blinks.
+  // A ring blinks on the hinted cell for two seconds, its reason shown
+  // beside it as long; while the board has the focus, the cursor and a
+  // screen reader go there.
+  void ShowHint(Cell cell, const QString& reason);
+  // The hinted cell and its reason while the ring blinks.
   std::optional<Cell> hint() const { return hintTicks_ > 0 ? std::optional(hint_) : std::nullopt; }
+  QString hintReason() const { return hintTicks_ > 0 ? hintReason_ : QString(); }
   bool hintRingShown() const { return hintTicks_ > 0 && hintTicks_ % 2 == 0; }
 
  signals:
@@ -93,6 +95,7 @@ class BoardView : public QWidget {
   // click do not take it away before it could be read.
   bool freshResult_ = false;
   Cell hint_;
+  QString hintReason_;
   int hintTicks_ = 0;  // half-periods of the blinking still to come; even: the ring shows
   QTimer hintTimer_;
 };

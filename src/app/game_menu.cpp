@@ -16,28 +16,31 @@
 namespace trimbol::app {
 namespace {
 
-// Each side's items, by side.
+// The choices of each submenu, in menu order.
+constexpr std::array kAutoModes = {AutoMode::kPerson, AutoMode::kHalf, AutoMode::kComputer};
+constexpr std::array kStrengths = {Strength::kNone, Strength::kWeak, Strength::kStrong, Strength::kMaster};
+
+// Each side's items.
 struct SideItems {
   const char* caption;
   const char* scoreMenu;
   const char* score;
   const char* autoModeMenu;
-  std::array<const char*, 3> autoModes;  // a person, half, the computer
+  std::array<const char*, kAutoModes.size()> autoModes;
   const char* strengthMenu;
-  std::array<const char*, 3> strengths;  // none, weak, strong
+  std::array<const char*, kStrengths.size()> strengths;
 };
-constexpr std::array<SideItems, 4> kSides = {{
-    {QT_TRANSLATE_NOOP("Menu", "Крестики"), "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61"}},
-    {QT_TRANSLATE_NOOP("Menu", "Нолики"), "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64"}},
-    {QT_TRANSLATE_NOOP("Menu", "Закорюки"), "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67"}},
-    {QT_TRANSLATE_NOOP("Menu", "Спиральки"), "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70"}},
-}};
-static_assert(kSides.size() == kSideCount, "the items of each side");
+constexpr PerSide<SideItems> kSides = {
+    SideItems{QT_TRANSLATE_NOOP("Menu", "Крестики"), "N44", "N01", "N19", {"N25", "N26", "N27"}, "N55", {"N59", "N60", "N61", "N80"}},
+    SideItems{QT_TRANSLATE_NOOP("Menu", "Нолики"), "N45", "N02", "N20", {"N28", "N29", "N30"}, "N56", {"N62", "N63", "N64", "N81"}},
+    SideItems{QT_TRANSLATE_NOOP("Menu", "Закорюки"), "N46", "N03", "N23", {"N32", "N33", "N34"}, "N57", {"N65", "N66", "N67", "N82"}},
+    SideItems{QT_TRANSLATE_NOOP("Menu", "Спиральки"), "N47", "N04", "N24", {"N35", "N36", "N37"}, "N58", {"N68", "N69", "N70", "N83"}},
+};
 
-constexpr std::array<const char*, 3> kAutoModeWords = {QT_TRANSLATE_NOOP("Menu", "Выкл"), QT_TRANSLATE_NOOP("Menu", "Полу"), QT_TRANSLATE_NOOP("Menu", "Вкл")};
+constexpr std::array<const char*, kAutoModes.size()> kAutoModeWords = {QT_TRANSLATE_NOOP("Menu", "Выкл"), QT_TRANSLATE_NOOP("Menu", "Полу"), QT_TRANSLATE_NOOP("Menu", "Вкл")};
 // The word for none is spelled with a Latin H and e when the menu rewrites
 // it; the layout's own caption, which marks the launch value, is all Cyrillic.
-constexpr std::array<const char*, 3> kStrengthWords = {QT_TRANSLATE_NOOP("Menu", "Heт"), QT_TRANSLATE_NOOP("Menu", "Слабо"), QT_TRANSLATE_NOOP("Menu", "Сильно")};
+constexpr std::array<const char*, kStrengths.size()> kStrengthWords = {QT_TRANSLATE_NOOP("Menu", "Heт"), QT_TRANSLATE_NOOP("Menu", "Слабо"), QT_TRANSLATE_NOOP("Menu", "Сильно"), QT_TRANSLATE_NOOP("Menu", "Мастер")};
 constexpr const char* kLayoutNone = QT_TRANSLATE_NOOP("Menu", "+Нет");
 
 // Every caption is translated in the one context "Menu".
@@ -60,6 +63,7 @@ std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
   rows.insert(rows.end(), {
       {1, "N78", QT_TRANSLATE_NOOP("Menu", "Отменить ход"), Qt::CTRL | Qt::Key_Z, [&game] { game.Undo(); }},
       {1, "N79", QT_TRANSLATE_NOOP("Menu", "Подсказка"), Qt::CTRL | Qt::Key_H, [&game] { game.Hint(); }},
+      {1, "N84", QT_TRANSLATE_NOOP("Menu", "Решающий ход"), {}, [&game] { game.ShowDecisiveMove(); }},
   });
   rows.insert(rows.end(), {
       {0, "N3", "-"},
@@ -69,32 +73,32 @@ std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
   });
   // The layout marks the launch values: a person at no strength.
   for (const Side s : AllSides()) {
-    rows.push_back({2, kSides[s.index()].autoModeMenu, kSides[s.index()].caption});
-    for (int mode = 0; mode < 3; ++mode) {
-      rows.push_back({3, kSides[s.index()].autoModes[mode], mode == 0 ? QT_TRANSLATE_NOOP("Menu", "+Выкл") : kAutoModeWords[mode], {},
-                      [&game, s, mode] { game.SetAutoMode(s, static_cast<AutoMode>(mode)); }});
+    rows.push_back({2, kSides[s].autoModeMenu, kSides[s].caption});
+    for (std::size_t i = 0; i < kAutoModes.size(); ++i) {
+      rows.push_back({3, kSides[s].autoModes[i], i == 0 ? QT_TRANSLATE_NOOP("Menu", "+Выкл") : kAutoModeWords[i], {},
+                      [&game, s, mode = kAutoModes[i]] { game.SetAutoMode(s, mode); }});
     }
   }
   rows.push_back({1, "N54", QT_TRANSLATE_NOOP("Menu", "Интеллект")});
   for (const Side s : AllSides()) {
-    rows.push_back({2, kSides[s.index()].strengthMenu, kSides[s.index()].caption});
-    for (int level = 0; level < 3; ++level) {
-      rows.push_back({3, kSides[s.index()].strengths[level], level == 0 ? kLayoutNone : kStrengthWords[level], {},
-                      [&game, s, level] { game.SetStrength(s, static_cast<Strength>(level)); }});
+    rows.push_back({2, kSides[s].strengthMenu, kSides[s].caption});
+    for (std::size_t i = 0; i < kStrengths.size(); ++i) {
+      rows.push_back({3, kSides[s].strengths[i], i == 0 ? kLayoutNone : kStrengthWords[i], {},
+                      [&game, s, strength = kStrengths[i]] { game.SetStrength(s, strength); }});
     }
   }
   rows.insert(rows.end(), {
       {1, "N17", "-"},
       {1, "N5", QT_TRANSLATE_NOOP("Menu", "Звук")},
-      {2, "N6", QT_TRANSLATE_NOOP("Menu", "Вкл"), Qt::CTRL | Qt::Key_S, [&game] { game.SetSound(1); }},
-      {2, "N7", QT_TRANSLATE_NOOP("Menu", "Выкл"), Qt::CTRL | Qt::Key_D, [&game] { game.SetSound(0); }},
+      {2, "N6", QT_TRANSLATE_NOOP("Menu", "Вкл"), Qt::CTRL | Qt::Key_S, [&game] { game.SetSound(true); }},
+      {2, "N7", QT_TRANSLATE_NOOP("Menu", "Выкл"), Qt::CTRL | Qt::Key_D, [&game] { game.SetSound(false); }},
       {1, "N71", "-"},
       {1, "N51", QT_TRANSLATE_NOOP("Menu", "Автоначало")},
-      {2, "N52", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAutoStart(1); }},
-      {2, "N53", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAutoStart(0); }},
+      {2, "N52", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAutoStart(true); }},
+      {2, "N53", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAutoStart(false); }},
       {1, "N48", QT_TRANSLATE_NOOP("Menu", "Анимация")},
-      {2, "N49", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAnimation(1); }},
-      {2, "N50", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAnimation(0); }},
+      {2, "N49", QT_TRANSLATE_NOOP("Menu", "Вкл"), {}, [&game] { game.SetAnimation(true); }},
+      {2, "N50", QT_TRANSLATE_NOOP("Menu", "Выкл"), {}, [&game] { game.SetAnimation(false); }},
       {1, "N72", "-"},
       {1, "N73", QT_TRANSLATE_NOOP("Menu", "Игроки")},
       {2, "N410", "4", {}, [&game] { game.SetSidesInPlay(4); }},
@@ -163,23 +167,27 @@ void GameMenu::SetCaption(std::string_view item, const QString& caption) {
 }
 
 void GameMenu::ShowAutoMode(Side side, AutoMode mode) {
-  for (int i = 0; i < 3; ++i) {
-    SetCaption(kSides[side.index()].autoModes[i], Marked(kAutoModeWords[i], i == static_cast<int>(mode)));
+  for (std::size_t i = 0; i < kAutoModes.size(); ++i) {
+    SetCaption(kSides[side].autoModes[i], Marked(kAutoModeWords[i], kAutoModes[i] == mode));
   }
 }
 
 void GameMenu::ShowStrength(Side side, Strength strength) {
-  for (int i = 0; i < 3; ++i) {
-    SetCaption(kSides[side.index()].strengths[i], Marked(kStrengthWords[i], i == static_cast<int>(strength)));
+  for (std::size_t i = 0; i < kStrengths.size(); ++i) {
+    SetCaption(kSides[side].strengths[i], Marked(kStrengthWords[i], kStrengths[i] == strength));
   }
 }
 
-void GameMenu::ShowScore(Side side, int wins) { SetCaption(kSides[side.index()].score, QString::number(wins)); }
+void GameMenu::ShowScore(Side side, int wins) { SetCaption(kSides[side].score, QString::number(wins)); }
 
-void GameMenu::ShowUndoAvailable(bool available) {
-  QAction* undo = Item("N78");
-  if (undo == nullptr) throw std::logic_error("no menu item N78");
-  undo->setEnabled(available);
+void GameMenu::ShowUndoAvailable(bool available) { SetEnabled("N78", available); }
+
+void GameMenu::ShowDecisiveMoveAvailable(bool available) { SetEnabled("N84", available); }
+
+void GameMenu::SetEnabled(std::string_view item, bool enabled) {
+  QAction* action = Item(item);
+  if (action == nullptr) throw std::logic_error("no menu item " + std::string(item));
+  action->setEnabled(enabled);
 }
 
 }  // namespace trimbol::app

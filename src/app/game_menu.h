@@ -57,15 +57,18 @@ class GameMenu {
   // The item of that name, or nullptr.
   QAction* Item(std::string_view name) const;
 
-  // Rewrites the three captions of the side's submenu, "+" on the chosen one.
+  // Rewrites the captions of the side's submenu, "+" on the chosen one.
   void ShowAutoMode(Side side, AutoMode mode);
   void ShowStrength(Side side, Strength strength);
   void ShowScore(Side side, int wins);
   // Enables "Отменить ход" while a move can be taken back.
   void ShowUndoAvailable(bool available);
+  // Enables "Решающий ход" while the last game ended was a lost two-side game.
+  void ShowDecisiveMoveAvailable(bool available);
 
  private:
   void SetCaption(std::string_view item, const QString& caption);
+  void SetEnabled(std::string_view item, bool enabled);
 
   QWidget& window_;
   ErrorDisplay& errors_;

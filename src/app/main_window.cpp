@@ -119,6 +119,7 @@ MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
                                  [this] { ShowHelp(HelpText(kAboutCaption), HelpText(kAboutText)); },
                                  [] { QCoreApplication::exit(0); }}));
   menu_->ShowUndoAvailable(false);  // nothing to take back before the first move
+  menu_->ShowDecisiveMoveAvailable(false);  // no game lost yet
 
   Connect(constantRedraw_, &QCheckBox::clicked, &Game::ToggleConstantRedraw);
   Connect(newGame_, &QPushButton::clicked, &Game::StartNewGame);

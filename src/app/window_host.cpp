@@ -15,6 +15,7 @@
 #include "game_sound.h"
 #include "game_menu.h"
 #include "message_boxes.h"
+#include "reason_texts.h"
 #include "shown_text.h"
 
 namespace trimbol::app {
@@ -64,7 +65,13 @@ void WindowHost::ShowStrength(Side side, Strength strength) { parts_.menu.ShowSt
 
 void WindowHost::ShowUndoAvailable(bool available) { parts_.menu.ShowUndoAvailable(available); }
 
-void WindowHost::ShowHint(Cell cell) { parts_.boardView.ShowHint(cell); }
+void WindowHost::ShowHint(Cell cell, const HintReason& reason) { parts_.boardView.ShowHint(cell, ReasonText(reason)); }
+
+void WindowHost::ShowDecisiveMoveAvailable(bool available) { parts_.menu.ShowDecisiveMoveAvailable(available); }
+
+void WindowHost::ShowDecisiveMove(const PlacedPiece& move, int number) {
+  parts_.boxes.ShowMessage(parts_.boxParent, DecisiveMoveText(move, number));
+}
 
 void WindowHost::ReportError(const std::exception& error) { parts_.errors.Show(error); }
 

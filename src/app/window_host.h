@@ -49,7 +49,9 @@ class WindowHost final : public Host {
   void ShowAutoMode(Side side, AutoMode mode) override;
   void ShowStrength(Side side, Strength strength) override;
   void ShowUndoAvailable(bool available) override;
-  void ShowHint(Cell cell) override;
+  void ShowHint(Cell cell, const HintReason& reason) override;
+  void ShowDecisiveMoveAvailable(bool available) override;
+  void ShowDecisiveMove(const PlacedPiece& move, int number) override;
   void ReportError(const std::exception& error) override;
 
  private:

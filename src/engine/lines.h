@@ -12,6 +12,7 @@ namespace trimbol {
 
 struct Line {
   int a, b, c;  // cell indices, in the order the pair tests read them
+  friend constexpr bool operator==(const Line&, const Line&) = default;
 };
 
 constexpr std::array<Line, 27> MakeScanLines() {

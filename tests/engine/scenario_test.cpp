@@ -88,7 +88,7 @@ TEST(ScenarioToolTest, AMissingJingleKeepsTheWinAndTheRestart) {
 TEST(ScenarioToolTest, RejectsBadLinesNamingThem) {
   const std::pair<std::string, std::string> cases[] = {
       {"newgame\nmove 1\n", "line 2"},       {"auto 5 1\n", "line 1"},
-      {"intel 1 3\n", "line 1"},             {"\n\nplayers 1\n", "line 3"},
+      {"intel 1 4\n", "line 1"},             {"\n\nplayers 1\n", "line 3"},
       {"sound 2\n", "line 1"},               {"jump\n", "line 1"},
       {"key 70000\n", "line 1"},             {"move 10 ten\n", "line 1"},
       {"click now\n", "line 1"},             {"move 99999999999 0\n", "line 1"},
