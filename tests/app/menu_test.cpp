@@ -18,13 +18,14 @@ Sides Numbers(const PerSide<Enum>& values) {
   return numbers;
 }
 
-// The three items of each side's "Автомат" and "Интеллект" submenus.
+// The items of each side's "Автомат" and "Интеллект" submenus.
 const char* const kAutoModeItems[4][3] = {
     {"N25", "N26", "N27"}, {"N28", "N29", "N30"}, {"N32", "N33", "N34"}, {"N35", "N36", "N37"}};
-const char* const kStrengthItems[4][3] = {
-    {"N59", "N60", "N61"}, {"N62", "N63", "N64"}, {"N65", "N66", "N67"}, {"N68", "N69", "N70"}};
+const char* const kStrengthItems[4][4] = {
+    {"N59", "N60", "N61", "N80"}, {"N62", "N63", "N64", "N81"}, {"N65", "N66", "N67", "N82"}, {"N68", "N69", "N70", "N83"}};
 
-QString Captions(const GameMenu& menu, const char* const (&items)[3]) {
+template <std::size_t N>
+QString Captions(const GameMenu& menu, const char* const (&items)[N]) {
   QStringList texts;
   for (const char* item : items) texts << menu.Item(item)->text();
   return texts.join(' ');
@@ -32,19 +33,21 @@ QString Captions(const GameMenu& menu, const char* const (&items)[3]) {
 
 TEST_F(Menu, EveryChoiceSetsItsOwnSideAndMarksOnlyItself) {
   // The launch values are marked with the layout's all-Cyrillic "+Нет".
-  EXPECT_EQ(Captions(window_->menu(), kStrengthItems[3]), QString::fromUtf16(u"+\u041D\u0435\u0442 Слабо Сильно"));
+  EXPECT_EQ(Captions(window_->menu(), kStrengthItems[3]), QString::fromUtf16(u"+\u041D\u0435\u0442 Слабо Сильно Мастер"));
   const QString autoModes[3] = {"+Выкл Полу Вкл", "Выкл +Полу Вкл", "Выкл Полу +Вкл"};
   // The menu rewrites none with a Latin H and e.
-  const QString strengths[3] = {QString::fromUtf16(u"+He\u0442 Слабо Сильно"), "Heт +Слабо Сильно",
-                                "Heт Слабо +Сильно"};
+  const QString strengths[4] = {QString::fromUtf16(u"+He\u0442 Слабо Сильно Мастер"), "Heт +Слабо Сильно Мастер",
+                                "Heт Слабо +Сильно Мастер", "Heт Слабо Сильно +Мастер"};
   const GameState& state = window_->game().state();
   for (int side = 0; side < 4; ++side) {
-    for (int value : {2, 1, 0}) {
+    for (int value : {3, 2, 1, 0}) {
       Sides expected{};
       expected[side] = value;
-      Choose(kAutoModeItems[side][value]);
-      EXPECT_EQ(Numbers(state.autoMode), expected) << kAutoModeItems[side][value];
-      EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[side]), autoModes[value]) << kAutoModeItems[side][value];
+      if (value < 3) {
+        Choose(kAutoModeItems[side][value]);
+        EXPECT_EQ(Numbers(state.autoMode), expected) << kAutoModeItems[side][value];
+        EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[side]), autoModes[value]) << kAutoModeItems[side][value];
+      }
       Choose(kStrengthItems[side][value]);
       EXPECT_EQ(Numbers(state.strength), expected) << kStrengthItems[side][value];
       EXPECT_EQ(Captions(window_->menu(), kStrengthItems[side]), strengths[value]) << kStrengthItems[side][value];
@@ -70,7 +73,7 @@ TEST_F(Menu, PresetsAndFullAutomationSetEverySide) {
   EXPECT_EQ(Numbers(state.strength), (Sides{2, 2, 2, 2}));
   for (int side = 0; side < 4; ++side) {
     EXPECT_EQ(Captions(window_->menu(), kAutoModeItems[side]), "Выкл Полу +Вкл");
-    EXPECT_EQ(Captions(window_->menu(), kStrengthItems[side]), "Heт Слабо +Сильно");
+    EXPECT_EQ(Captions(window_->menu(), kStrengthItems[side]), "Heт Слабо +Сильно Мастер");
   }
   EXPECT_EQ(state.toMove, std::nullopt) << "no game starts";
 }
