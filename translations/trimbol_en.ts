@@ -151,11 +151,81 @@ Idea: the Trimbol team
     </message>
     <message>
         <source>Ctrl+Z отменяет ваш последний ход и ответы компьютера на него,
-Ctrl+H показывает клетку, которую выбрал бы сильный компьютер
+Ctrl+H показывает клетку, которую выбрал бы Мастер, и почему
 </source>
         <translation>Ctrl+Z takes back your last move and the computer&apos;s answers to it,
-Ctrl+H shows the cell a strong computer would choose
+Ctrl+H shows the cell Master would choose, and why
 </translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>крестики</source>
+        <translation>crosses</translation>
+    </message>
+    <message>
+        <source>нолики</source>
+        <translation>noughts</translation>
+    </message>
+    <message>
+        <source>закорюки</source>
+        <translation>squiggles</translation>
+    </message>
+    <message>
+        <source>спиральки</source>
+        <translation>spirals</translation>
+    </message>
+    <message>
+        <source>Завершает %1</source>
+        <translation>Completes %1</translation>
+    </message>
+    <message>
+        <source>Перекрывает %1 (%2)</source>
+        <translation>Blocks %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Две угрозы сразу</source>
+        <translation>Two threats at once</translation>
+    </message>
+    <message>
+        <source>Линия неизбежна, ходов до неё: %1</source>
+        <translation>A line in %1 moves at most</translation>
+    </message>
+    <message>
+        <source>Проигрыш не вынужден</source>
+        <translation>No forced loss</translation>
+    </message>
+    <message>
+        <source>Самая долгая защита</source>
+        <translation>The longest defence</translation>
+    </message>
+    <message>
+        <source>Больше всего открытых линий</source>
+        <translation>The most open lines</translation>
+    </message>
+    <message>
+        <source>Без защиты после хода %1: %2, %3</source>
+        <translation>No defence after move %1: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>Lines</name>
+    <message>
+        <source>ряд %1 слоя %2</source>
+        <translation>row %1 of layer %2</translation>
+    </message>
+    <message>
+        <source>столбец %1 слоя %2</source>
+        <translation>column %1 of layer %2</translation>
+    </message>
+    <message>
+        <source>столб ряд %1, столбец %2</source>
+        <translation>pillar at row %1, column %2</translation>
+    </message>
+    <message>
+        <source>слой %1, ряд %2, столбец %3</source>
+        <translation>layer %1, row %2, column %3</translation>
     </message>
 </context>
 <context>
@@ -279,6 +349,14 @@ Ctrl+H shows the cell a strong computer would choose
     <message>
         <source>Подсказка</source>
         <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Мастер</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Решающий ход</source>
+        <translation>Decisive move</translation>
     </message>
 </context>
 <context>

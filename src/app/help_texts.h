@@ -34,7 +34,7 @@ inline constexpr char kKeyboardParagraph[] = QT_TRANSLATE_NOOP("Help",
     "Enter или пробел ставят знак. Меню - клавиша меню или Shift+F10\n");
 inline constexpr char kUndoHintParagraph[] = QT_TRANSLATE_NOOP("Help",
     "Ctrl+Z отменяет ваш последний ход и ответы компьютера на него,\n"
-    "Ctrl+H показывает клетку, которую выбрал бы сильный компьютер\n");
+    "Ctrl+H показывает клетку, которую выбрал бы Мастер, и почему\n");
 inline constexpr std::array<const char*, 2> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph};
 
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("Help", "О программе...");
