@@ -85,7 +85,7 @@ class MasterSearch {
   static constexpr int kPiecesToMirror = 7;
   // Every position a two-side game can reach is searched within it; only
   // boards with pieces of sides that left the game may need more.
-  static constexpr long kNodeBudget = 80000;
+  static constexpr long kNodeBudget = 60000;
   long nodes_ = 0;
   Cells blocked_ = 0;  // pieces of sides not in this two-side game
   std::vector<int> symmetries_;  // the ones that leave the blocked cells where they are
