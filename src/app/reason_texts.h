@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "engine/game_record.h"
-#include "engine/master_search.h"
+#include "engine/hint_reason.h"
 
 namespace trimbol::app {
 

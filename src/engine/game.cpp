@@ -97,15 +97,16 @@ void Game::Place(Cell cell, Side side, Placer placer) {
 }
 
 bool Game::ComputerMove(Side side) {
-  const std::optional<Cell> cell = ChooseFor(side, state_.strength[side], state_.random);
+  const std::optional<Cell> cell = ChooseFor(side);
   if (!cell) return false;
   Place(*cell, side, Placer::kComputer);
   return true;
 }
 
-std::optional<Cell> Game::ChooseFor(Side side, Strength strength, RandomGenerator& random) {
-  if (strength != Strength::kMaster) return ChooseCell(state_.board, side, strength, random);
-  const std::optional<MasterMove> move = master_.Choose(state_.board, side, state_.sidesInPlay, random);
+std::optional<Cell> Game::ChooseFor(Side side) {
+  const Strength strength = state_.strength[side];
+  if (strength != Strength::kMaster) return ChooseCell(state_.board, side, strength, state_.random);
+  const std::optional<MasterMove> move = master_.Choose(state_.board, side, state_.sidesInPlay, state_.random);
   if (!move) return std::nullopt;
   return move->cell;
 }
@@ -129,8 +130,8 @@ void Game::Undo() {
   state_.random = point->random;
   state_.clicked = point->clicked;
   // The moves still on the board are the first ones made.
-  const auto pieces = static_cast<std::size_t>(std::count_if(state_.board.begin(), state_.board.end(), [](PieceCode p) { return p != 0; }));
-  if (pieces < moves_.size()) moves_.erase(moves_.begin() + static_cast<std::ptrdiff_t>(pieces), moves_.end());
+  const auto pieces = std::count_if(state_.board.begin(), state_.board.end(), [](PieceCode p) { return p != 0; });
+  if (static_cast<std::size_t>(pieces) < moves_.size()) moves_.erase(moves_.begin() + pieces, moves_.end());
   // The rest of an animation would draw a piece that is gone.
   host_.StopTimer(GameTimer::kAnimation);
   host_.ShowBoard(state_.board);

@@ -80,7 +80,8 @@ class Game {
 
  private:
   bool EmptyCellExists() const;
-  std::optional<Cell> ChooseFor(Side side, Strength strength, RandomGenerator& random);
+  // The cell `side`'s computer takes, at its strength.
+  std::optional<Cell> ChooseFor(Side side);
   void ForgetUndo();
   void TellUndoAvailable();
 

@@ -8,7 +8,7 @@
 
 #include "engine/board.h"
 #include "engine/game_record.h"
-#include "engine/master_search.h"
+#include "engine/hint_reason.h"
 #include "engine/side.h"
 #include "engine/side_settings.h"
 #include "engine/sound_player.h"

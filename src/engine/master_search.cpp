@@ -8,6 +8,8 @@
 #include <bit>
 #include <vector>
 
+#include "engine/lines.h"
+
 namespace trimbol {
 
 namespace {

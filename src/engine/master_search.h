@@ -5,35 +5,17 @@
 // two threats at once.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <cstddef>
 #include <vector>
 
 #include "engine/board.h"
-#include "engine/lines.h"
+#include "engine/hint_reason.h"
 #include "engine/random_generator.h"
 #include "engine/side.h"
 
 namespace trimbol {
-
-// Why Master takes a cell, in the game's terms; the window words it.
-struct HintReason {
-  enum class Kind {
-    kComplete,        // `line` of the mover is completed
-    kBlock,           // `side` would complete `line` next
-    kFork,            // two threats at once: only one can be blocked
-    kForcedIn,        // the mover completes a line within `moves` own moves
-    kNoForcedLoss,    // no opponent can force a line after this move
-    kLongestDefence,  // every move loses; this one holds out longest
-    kBuild,           // none of the above: the most open lines
-  };
-  Kind kind = Kind::kBuild;
-  Side side{1};
-  Line line{};
-  int moves = 0;
-  friend bool operator==(const HintReason&, const HintReason&) = default;
-};
 
 struct MasterMove {
   Cell cell;
