@@ -236,7 +236,8 @@ std::optional<MasterMove> MasterSearch::Search(const Board& board, Side side, Si
     best = std::max(best, scores[cell]);
     if (nodes_ > kNodeBudget) return std::nullopt;
   }
-  const std::vector<int> cells = Best(empty, [&scores](int c) { return scores[c]; });
+  std::vector<int> cells = Best(empty, [&scores](int c) { return scores[c]; });
+  if (best <= 0 && cells.size() > 1) cells = MostChances(cells, own, theirs, best);
   const int cell = cells[static_cast<std::size_t>(draw) % cells.size()];
   const int score = scores[cell];
   HintReason reason{HintReason::Kind::kNoForcedLoss, side, {}, 0};
@@ -247,6 +248,28 @@ std::optional<MasterMove> MasterSearch::Search(const Board& board, Side side, Si
     if (std::popcount(Threats(own | Bit(cell), occupied | Bit(cell))) >= 2) reason.kind = HintReason::Kind::kFork;
   }
   return MasterMove{CellAt(cell), reason};
+}
+
+std::vector<int> MasterSearch::MostChances(const std::vector<int>& cells, Cells own, Cells theirs, int score) {
+  // A reply keeps the opponent's due when after it the mover still does no
+  // better than `score` says: no win where a draw was due, a loss where one was.
+  auto keeping = [&](int cell) {
+    const Cells mine = own | Bit(cell);
+    const Cells occupied = mine | theirs | blocked_;
+    const Cells completing = Threats(theirs, occupied);
+    int replies = 0;
+    for (Cells left = kAllCells & ~occupied; left != 0; left &= left - 1) {
+      const Cells reply = Bit(std::countr_zero(left));
+      const int after = (completing & reply) != 0 ? -kWin : Score(mine, theirs | reply, -1, 1);
+      replies += score == 0 ? after <= 0 : after < 0;
+    }
+    return replies;
+  };
+  Cells candidates = 0;
+  for (int cell : cells) candidates |= Bit(cell);
+  std::vector<int> fewest = Best(candidates, [&](int cell) { return -keeping(cell); });
+  // Past the bound the counts mean nothing; the equal moves stay equal.
+  return nodes_ > kNodeBudget ? cells : fewest;
 }
 
 int MasterSearch::Score(Cells own, Cells theirs, int alpha, int beta) {

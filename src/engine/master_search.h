@@ -52,6 +52,9 @@ class MasterSearch {
   // The best move of a two-side game with its reason, equal ones told
   // apart by `draw`; nothing when the search would take longer than a move may.
   std::optional<MasterMove> Search(const Board& board, Side side, Side other, int draw);
+  // Of `cells`, equal at `score` (a draw or a loss), the ones that leave the
+  // opponent the fewest replies that keep its due: every chance to go wrong.
+  std::vector<int> MostChances(const std::vector<int>& cells, Cells own, Cells theirs, int score);
   // The score of the side to move holding `own` against `theirs`: 100 - n
   // for a line at its n-th ply from here, the negative for the opponent's,
   // 0 for a full board without one.
