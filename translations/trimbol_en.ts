@@ -24,28 +24,64 @@
         <translation>spiral</translation>
     </message>
     <message>
-        <source>ход компьютера: крестики</source>
-        <translation>computer&apos;s move: crosses</translation>
-    </message>
-    <message>
-        <source>ход компьютера: нолики</source>
-        <translation>computer&apos;s move: noughts</translation>
-    </message>
-    <message>
-        <source>ход компьютера: закорюки</source>
-        <translation>computer&apos;s move: squiggles</translation>
-    </message>
-    <message>
-        <source>ход компьютера: спиральки</source>
-        <translation>computer&apos;s move: spirals</translation>
-    </message>
-    <message>
         <source>Доска</source>
         <translation>Board</translation>
     </message>
     <message>
         <source>Слой %1, ряд %2, столбец %3: %4</source>
         <translation>Layer %1, row %2, column %3: %4</translation>
+    </message>
+    <message>
+        <source>Крестики</source>
+        <translation>Crosses</translation>
+    </message>
+    <message>
+        <source>Нолики</source>
+        <translation>Noughts</translation>
+    </message>
+    <message>
+        <source>Закорюки</source>
+        <translation>Squiggles</translation>
+    </message>
+    <message>
+        <source>Спиральки</source>
+        <translation>Spirals</translation>
+    </message>
+    <message>
+        <source>Занято</source>
+        <translation>Taken</translation>
+    </message>
+    <message>
+        <source>Игры нет. Новая игра: F2</source>
+        <translation>No game. New game: F2</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Взято назад: %1</source>
+        <translation>Taken back: %1</translation>
+    </message>
+    <message>
+        <source>Побед: %1</source>
+        <translation>Wins: %1</translation>
+    </message>
+    <message>
+        <source>Ходов ещё не было</source>
+        <translation>No moves yet</translation>
+    </message>
+    <message>
+        <source>Линию одним ходом не завершит никто</source>
+        <translation>No side can complete a line in one move</translation>
+    </message>
+    <message>
+        <source>Линию завершат. %1</source>
+        <translation>Lines to complete. %1</translation>
     </message>
 </context>
 <context>
@@ -155,6 +191,16 @@ Ctrl+H показывает клетку, которую выбрал бы Ма�
 </source>
         <translation>Ctrl+Z takes back your last move and the computer&apos;s answers to it,
 Ctrl+H shows the cell Master would choose, and why
+</translation>
+    </message>
+    <message>
+        <source>На доске для чтения с экрана: R (К) - ряд, C (С) - столбец,
+P (З) - столб через клетку, S (Ы) - чей ход и счёт,
+L (Д) - последние ходы, T (Е) - где можно закончить линию
+</source>
+        <translation>On the board, for a screen reader: R - the row, C - the column,
+P - the pillar through the cell, S - whose turn and the score,
+L - the last moves, T - where a line can be completed
 </translation>
     </message>
 </context>

@@ -4,29 +4,14 @@
 #include <array>
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 
+#include "board_speech.h"
 #include "board_view.h"
 
 namespace trimbol::app {
 namespace {
-
-// Every text the board says is translated in this one context.
-QString Tr(const char* text) { return QCoreApplication::translate("Board", text); }
-
-// By piece code: 0 an empty cell, 1..4 the sides' pieces.
-constexpr std::array<const char*, 5> kPieceWords = {
-    QT_TRANSLATE_NOOP("Board", "пусто"), QT_TRANSLATE_NOOP("Board", "крестик"), QT_TRANSLATE_NOOP("Board", "нолик"),
-    QT_TRANSLATE_NOOP("Board", "закорюка"), QT_TRANSLATE_NOOP("Board", "спиралька")};
-static_assert(kPieceWords.size() == kSideCount + 1, "a word for an empty cell and for each side's piece");
-
-// By side 1..4.
-constexpr std::array<const char*, 4> kComputerAnswers = {
-    QT_TRANSLATE_NOOP("Board", "ход компьютера: крестики"), QT_TRANSLATE_NOOP("Board", "ход компьютера: нолики"),
-    QT_TRANSLATE_NOOP("Board", "ход компьютера: закорюки"), QT_TRANSLATE_NOOP("Board", "ход компьютера: спиральки")};
-static_assert(kComputerAnswers.size() == kSideCount, "an answer for each side");
 
 class BoardAccessible;
 
@@ -35,7 +20,8 @@ class CellAccessible final : public QAccessibleInterface,
                              public QAccessibleTableCellInterface,
                              public QAccessibleActionInterface {
  public:
-  CellAccessible(BoardView* view, Cell cell) : view_(view), cell_(cell) {}
+  // `second`: the cell's second object (see RenewCell).
+  CellAccessible(BoardView* view, Cell cell, bool second) : view_(view), cell_(cell), second_(second) {}
 
   bool isValid() const override { return !view_.isNull(); }
   QObject* object() const override { return nullptr; }
@@ -51,14 +37,16 @@ class CellAccessible final : public QAccessibleInterface,
       case QAccessible::Name:
         return CellName(cell_, view_->board()[CellIndex(cell_)]);
       case QAccessible::Description:
-        return ComputerAnswerText(view_->ComputerAnswerAt(cell_));
+        return view_->SpokenAt(cell_);
       default:
         return {};
     }
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    const QRect local = view_->CellRect(cell_);
+    // A reader takes two objects of the same role, name and place for one:
+    // the second is a pixel narrower.
+    const QRect local = view_->CellRect(cell_).adjusted(0, 0, second_ ? -1 : 0, 0);
     return {view_->mapToGlobal(local.topLeft()), local.size()};
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -79,8 +67,8 @@ class CellAccessible final : public QAccessibleInterface,
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return AccessibleIndex(cell_) % kAccessibleColumns; }
-  int rowIndex() const override { return AccessibleIndex(cell_) / kAccessibleColumns; }
+  int columnIndex() const override { return 0; }
+  int rowIndex() const override { return AccessibleIndex(cell_); }
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return parent(); }
@@ -108,6 +96,7 @@ class CellAccessible final : public QAccessibleInterface,
  private:
   QPointer<BoardView> view_;
   Cell cell_;
+  bool second_;
 };
 
 // The board: a table whose children are the 27 cells, made when first asked
@@ -116,30 +105,37 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
  public:
   explicit BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Table), view_(view) {}
   ~BoardAccessible() override {
-    for (QAccessible::Id id : ids_) {
-      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    for (const auto& pair : ids_) {
+      for (QAccessible::Id id : pair) {
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+      }
     }
   }
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) return BoardName();
-    if (kind == QAccessible::Description) return view_->result();
     return QAccessibleWidget::text(kind);
   }
 
   int childCount() const override { return kCells; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCells) return nullptr;
-    QAccessible::Id& id = ids_[index];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(view_, CellOfAccessibleIndex(index)));
+    const int current = current_[index];
+    QAccessible::Id& id = ids_[index][current];
+    if (id == 0) {
+      id = QAccessible::registerAccessibleInterface(new CellAccessible(view_, CellOfAccessibleIndex(index), current == 1));
+    }
     return QAccessible::accessibleInterface(id);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     for (int index = 0; index < kCells; ++index) {
-      if (ids_[index] != 0 && QAccessible::accessibleInterface(ids_[index]) == child) return index;
+      for (QAccessible::Id id : ids_[index]) {
+        if (id != 0 && QAccessible::accessibleInterface(id) == child) return index;
+      }
     }
     return -1;
   }
+  void Renew(int index) { current_[index] ^= 1; }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint local = view_->mapFromGlobal(QPoint(x, y));
     for (int index = 0; index < kCells; ++index) {
@@ -183,7 +179,9 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
 
  private:
   BoardView* view_;  // outlives this interface, which Qt deletes with it
-  mutable std::array<QAccessible::Id, kCells> ids_{};
+  // Two objects a cell, one of them current (see RenewCell).
+  mutable std::array<std::array<QAccessible::Id, 2>, kCells> ids_{};
+  std::array<int, kCells> current_{};
 };
 
 QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
@@ -193,19 +191,10 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-QString BoardName() { return Tr(QT_TRANSLATE_NOOP("Board", "Доска")); }
-
-QString CellName(Cell cell, int piece) {
-  const char* word = piece >= 0 && piece < static_cast<int>(kPieceWords.size()) ? kPieceWords[piece] : "";
-  return Tr(QT_TRANSLATE_NOOP("Board", "Слой %1, ряд %2, столбец %3: %4"))
-      .arg(cell.layer + 1)
-      .arg(cell.row + 1)
-      .arg(cell.column + 1)
-      .arg(Tr(word));
-}
-
-QString ComputerAnswerText(int side) {
-  return side >= 1 && side <= kSideCount ? Tr(kComputerAnswers[side - 1]) : QString();
+void RenewCell(BoardView& view, Cell cell) {
+  if (auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&view))) {
+    board->Renew(AccessibleIndex(cell));
+  }
 }
 
 void InstallBoardAccessibility() {

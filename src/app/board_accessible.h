@@ -1,29 +1,29 @@
-// The board as assistive technology sees it: one table of 3 rows and 9
-// columns, the layers side by side as on the screen, so that a screen
-// reader's table keys move as the eye and the arrow keys do. Each cell is
-// named by its layer, its row and column within the layer, and its piece.
+// The board as assistive technology sees it: a table of 27 rows of one
+// cell, layer by layer and each layer row by row, as one reads the screen.
+// One cell to a row, because a screen reader reads the whole row whenever
+// the focus moves into another: on a wider table every move would read
+// several cells. Each cell is named by its layer, its row and column within
+// the layer, and its piece; its description is what the board has just said
+// there.
 #pragma once
-
-#include <QString>
 
 #include "engine/board.h"
 
 namespace trimbol::app {
 
-inline constexpr int kAccessibleRows = 3;
-inline constexpr int kAccessibleColumns = 9;
+class BoardView;
 
-// The table's child index of a cell, row by row, and back.
-constexpr int AccessibleIndex(Cell cell) { return cell.row * kAccessibleColumns + cell.layer * 3 + cell.column; }
-constexpr Cell CellOfAccessibleIndex(int index) {
-  const int column = index % kAccessibleColumns;
-  return {column / 3, column % 3, index / kAccessibleColumns};
-}
+inline constexpr int kAccessibleRows = kCells;
+inline constexpr int kAccessibleColumns = 1;
 
-// What a screen reader says, in the game's language.
-QString BoardName();
-QString CellName(Cell cell, int piece);
-QString ComputerAnswerText(int side);
+// The table's child index of a cell, in reading order, and back.
+constexpr int AccessibleIndex(Cell cell) { return cell.layer * 9 + cell.row * 3 + cell.column; }
+constexpr Cell CellOfAccessibleIndex(int index) { return {index / 9, index % 3, index % 9 / 3}; }
+
+// Gives a cell a second accessible object in place of its first, and back
+// the next time: a reader told of the focus on it then takes it for a new
+// place and speaks it, name and description, although the cell is the same.
+void RenewCell(BoardView& view, Cell cell);
 
 // Makes Qt ask this file for the board's accessible interface; once.
 void InstallBoardAccessibility();

@@ -8,8 +8,11 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <utility>
 
 #include "board_accessible.h"
+#include "engine/texts.h"
+#include "shown_text.h"
 #include "engine/board_cursor.h"
 #include "engine/board_geometry.h"
 
@@ -78,6 +81,9 @@ BoardView::BoardView(QWidget* window) : QWidget(window), cursor_(kCursorStart) {
   // The window keeps the mouse: pointing and clicking work as they always did.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::TabFocus);
+  speech_.setSingleShot(true);
+  speech_.setInterval(0);
+  connect(&speech_, &QTimer::timeout, this, &BoardView::Speak);
   hintTimer_.setInterval(kHintHalfPeriodMs);
   connect(&hintTimer_, &QTimer::timeout, this, &BoardView::OnHintTick);
 }
@@ -96,7 +102,62 @@ void BoardView::SetCursor(Cell cell) {
   update(FrameRect(cursor_));
   cursor_ = cell;
   update(FrameRect(cursor_));
-  TellFocus();
+  if (!hasFocus()) return;
+  focusToTell_ = true;
+  speech_.start();
+}
+
+void BoardView::Say(const QString& text) {
+  toSay_ << text;
+  speech_.start();
+}
+
+void BoardView::Speak() {
+  const QString text = toSay_.join(QStringLiteral(". "));
+  toSay_.clear();
+  takenBack_.clear();
+  const bool focusMoved = std::exchange(focusToTell_, false);
+  const bool cellChanged = std::exchange(cellToTell_, false);
+  // What was said before is no longer news on its cell.
+  if (!spoken_.isEmpty()) {
+    spoken_.clear();
+    TellCell(spokenCell_, QAccessible::DescriptionChanged);
+  }
+  if (!hasFocus() || (!focusMoved && !cellChanged && text.isEmpty())) return;
+  spokenCell_ = cursor_;
+  spoken_ = text;
+  // A reader speaks the focused object's name and description when the
+  // focus comes to it, and nothing when it is there already: the text goes
+  // with the focus, onto a new object for the same cell if need be.
+  if (!focusMoved) RenewCell(*this, cursor_);
+  TellCell(cursor_, QAccessible::Focus);
+}
+
+bool BoardView::ReadBoard(const QKeyEvent& event) {
+  if ((event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return false;
+  // The Latin letter or the Cyrillic one on the same key, so that the keys
+  // stay where they are under either layout.
+  const QString key = event.text().toLower();
+  const auto is = [&key](char latin, const char* cyrillic) {
+    return key == QChar(latin) || key == QString::fromUtf8(cyrillic);
+  };
+  const int sides = game_ != nullptr ? game_->sidesInPlay : kSideCount;
+  if (is('r', "к")) {
+    Say(RowText(board_, cursor_));
+  } else if (is('c', "с")) {
+    Say(ColumnText(board_, cursor_));
+  } else if (is('p', "з")) {
+    Say(PillarText(board_, cursor_));
+  } else if (is('s', "ы") && game_ != nullptr) {
+    Say(SummaryText(*game_, lastResult_));
+  } else if (is('l', "д")) {
+    Say(LastMovesText(moves_, sides));
+  } else if (is('t', "е")) {
+    Say(ThreatsText(board_, sides));
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void BoardView::ShowBoard(const Board& board) {
@@ -105,66 +166,70 @@ void BoardView::ShowBoard(const Board& board) {
   for (int index = 0; index < kCells; ++index) {
     if (board[index] == board_[index]) continue;
     StopHint();  // a hint for another board would mislead
+    const Cell cell = CellAt(index);
+    if (board[index] == 0) {
+      takenBack_ << PieceAt(cell, board_[index]);
+      std::erase_if(moves_, [cell](const PlacedPiece& move) { return move.cell == cell; });
+    }
     board_[index] = board[index];
-    TellCell(CellAt(index), QAccessible::NameChanged);
+    TellCell(cell, QAccessible::NameChanged);
   }
 }
 
 void BoardView::BeginClick() {
-  clickAnswer_ = {};
-  inClick_ = true;
+  beforeClick_ = board_;
+  clickMoves_.clear();
+  personPlaced_.reset();
 }
 
 void BoardView::ShowPlacement(Cell cell, Side side, Placer placer) {
-  if (!freshResult_) ClearResult();
-  const Answer previous = lastAnswer_;
-  if (placer == Placer::kComputer) {
-    clickAnswer_ = lastAnswer_ = {cell, side.number()};
+  moves_.push_back({side, cell});
+  // A person's own piece is in the name of the cell, which is spoken.
+  if (placer == Placer::kPerson) {
+    personPlaced_ = side;
+    cellToTell_ = true;
+    speech_.start();
   } else {
-    lastAnswer_ = {};
-  }
-  if (previous.side != 0 && !(previous.cell == lastAnswer_.cell)) {
-    TellCell(previous.cell, QAccessible::DescriptionChanged);
+    clickMoves_ << MoveText(side, cell);
   }
 }
 
 void BoardView::EndClick(Cell clicked) {
-  inClick_ = freshResult_ = false;
   SetCursor(clicked);
-  if (clickAnswer_.side == 0) return;
-  const Cell answer = clickAnswer_.cell;
-  clickAnswer_ = {};
-  TellCell(answer, QAccessible::DescriptionChanged);
-  if (answer == cursor_) {
-    TellFocus();  // the cursor is there already: the reader is told again
-  } else {
-    SetCursor(answer);
+  const bool running = game_ != nullptr && game_->toMove.has_value();
+  if (!personPlaced_ && running && beforeClick_[CellIndex(clicked)] != 0) {
+    Say(OccupiedText());
+  } else if (!personPlaced_ && clickMoves_.isEmpty() && !running) {
+    Say(NoGameText());
   }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  if (QAccessible::isActive()) {
-    QAccessibleAnnouncementEvent announcement(
-        this, CellName(answer, board_[CellIndex(answer)]) + QStringLiteral(", ") + ComputerAnswerText(lastAnswer_.side));
-    QAccessible::updateAccessibility(&announcement);
+  for (const QString& move : std::as_const(clickMoves_)) Say(move);
+  clickMoves_.clear();
+  // Between persons, the turn passing to another is news; back to the same
+  // person after the computer's answers, it is not.
+  if (personPlaced_ && running && *game_->toMove != *personPlaced_ &&
+      game_->autoMode[*game_->toMove] == AutoMode::kPerson) {
+    Say(GameText(texts::kTurns[*game_->toMove]));
   }
-#endif
-}
-
-int BoardView::ComputerAnswerAt(Cell cell) const {
-  // A new game or a taken-back move may have emptied the cell since.
-  const bool holds = lastAnswer_.side != 0 && lastAnswer_.cell == cell && board_[CellIndex(cell)] == lastAnswer_.side;
-  return holds ? lastAnswer_.side : 0;
 }
 
 void BoardView::ShowResult(const QString& result) {
-  result_ = result;
-  freshResult_ = inClick_;
-  TellBoard(QAccessible::DescriptionChanged);
+  lastResult_ = result;
+  // The box has said the result and what led to it is seen on the board;
+  // said again once the box is gone, it would come after the result.
+  clickMoves_.clear();
+  toSay_.clear();
 }
 
-void BoardView::ClearResult() {
-  if (result_.isEmpty()) return;
-  result_.clear();
-  TellBoard(QAccessible::DescriptionChanged);
+void BoardView::TellNewGame() {
+  takenBack_.clear();
+  Say(NewGameText());
+  if (game_ != nullptr && game_->toMove && game_->autoMode[*game_->toMove] == AutoMode::kPerson) {
+    Say(GameText(texts::kTurns[*game_->toMove]));
+  }
+}
+
+void BoardView::TellTakenBack() {
+  if (!takenBack_.isEmpty()) Say(TakenBackText(takenBack_));
 }
 
 void BoardView::ShowHint(Cell cell, const QString& reason) {
@@ -179,11 +244,9 @@ void BoardView::ShowHint(Cell cell, const QString& reason) {
   const QRect frame = FrameRect(hint_);
   QToolTip::showText(mapToGlobal(frame.bottomLeft()), reason, this, frame, kHintHalfPeriods * kHintHalfPeriodMs);
   if (!hasFocus()) return;
-  if (cell == cursor_) {
-    TellFocus();  // the reader is told the cell again
-  } else {
-    SetCursor(cell);
-  }
+  SetCursor(cell);
+  Say(HintText());
+  if (!reason.isEmpty()) Say(reason);
 }
 
 void BoardView::OnHintTick() {
@@ -205,7 +268,7 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
   } else if (IsChoice(*event)) {
     // A held key repeats; a placement is a deliberate act, as a click is.
     if (!event->isAutoRepeat()) emit cellChosen(cursor_);
-  } else {
+  } else if (!ReadBoard(*event)) {
     return QWidget::keyPressEvent(event);
   }
   event->accept();
@@ -214,7 +277,10 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
 void BoardView::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   update(FrameRect(cursor_));
-  TellFocus();
+  // Told once the board's own focus has been: a reader that hears of both
+  // at once keeps only the later one.
+  focusToTell_ = true;
+  speech_.start();
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event) {
@@ -244,20 +310,10 @@ void BoardView::paintEvent(QPaintEvent*) {
   painter.fillRect(frame.adjusted(kFrameWidth - 1, kFrameWidth - 1, 1 - kFrameWidth, 1 - kFrameWidth), Qt::black);
 }
 
-void BoardView::TellFocus() const {
-  if (hasFocus()) TellCell(cursor_, QAccessible::Focus);
-}
-
 void BoardView::TellCell(Cell cell, QAccessible::Event change) const {
   if (!QAccessible::isActive()) return;
   QAccessibleEvent event(const_cast<BoardView*>(this), change);
   event.setChild(AccessibleIndex(cell));
-  QAccessible::updateAccessibility(&event);
-}
-
-void BoardView::TellBoard(QAccessible::Event change) const {
-  if (!QAccessible::isActive()) return;
-  QAccessibleEvent event(const_cast<BoardView*>(this), change);
   QAccessible::updateAccessibility(&event);
 }
 

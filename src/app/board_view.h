@@ -1,20 +1,29 @@
 // The board as a part of the window that takes the keyboard: a cursor cell
 // that the arrows move and that Enter or Space plays on, and what a screen
-// reader needs to tell the board: each cell's piece, the computer's last
-// answer and the last result. The pictures themselves are the window's
+// reader says of it. The pictures themselves are the window's
 // (BoardSurface); this widget lies over them, lets the mouse through to the
 // window, and draws nothing but the cursor's frame, and that only while it
 // has the focus, so a mouse player sees the board as before.
+//
+// Speech: everything one key does (a move, the answers to it, a reading)
+// is gathered and said once, when control returns to the event loop, as the
+// description of the cursor's cell, which the reader speaks when it changes
+// on the focused cell, and together with the cell's name when the focus
+// comes to it.
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QAccessible>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+#include "board_speech.h"
 #include "engine/board.h"
+#include "engine/game_state.h"
 #include "engine/host.h"
 
 namespace trimbol::app {
@@ -24,6 +33,8 @@ class BoardView : public QWidget {
 
  public:
   explicit BoardView(QWidget* window);
+  // The game is read for whose turn it is, the scores and the sides in play.
+  void Follow(const GameState& game) { game_ = &game; }
 
   Cell cursor() const { return cursor_; }
   // Moves the cursor; while the board has the focus, a screen reader is
@@ -37,21 +48,18 @@ class BoardView : public QWidget {
   void ShowBoard(const Board& board);
 
   // A click, from the mouse or the keys, begins and ends; its placements
-  // arrive in between. At its end the cursor goes to the clicked cell, and
-  // then to the last cell the computer filled, so a screen reader reads the
-  // answer there.
+  // arrive in between. At its end the cursor goes to the clicked cell and
+  // the reader is told what the click placed, in order.
   void BeginClick();
   void ShowPlacement(Cell cell, Side side, Placer placer);
   void EndClick(Cell clicked);
-  // The side whose computer answer filled the cell and still holds it; 0
-  // for every other cell.
-  int ComputerAnswerAt(Cell cell) const;
 
-  // The last game's result, which the board says from when its box closes
-  // until the next placement or a new game started by the player.
+  // A game's result: the box has said it; the summary key repeats it while
+  // no game runs.
   void ShowResult(const QString& result);
-  void ClearResult();
-  const QString& result() const { return result_; }
+  // Commands that the board only hears of.
+  void TellNewGame();
+  void TellTakenBack();
 
   // A ring blinks on the hinted cell for two seconds, its reason shown
   // beside it as long; while the board has the focus, the cursor and a
@@ -61,6 +69,9 @@ class BoardView : public QWidget {
   std::optional<Cell> hint() const { return hintTicks_ > 0 ? std::optional(hint_) : std::nullopt; }
   QString hintReason() const { return hintTicks_ > 0 ? hintReason_ : QString(); }
   bool hintRingShown() const { return hintTicks_ > 0 && hintTicks_ % 2 == 0; }
+
+  // What the board last said on `cell`, as its accessible description.
+  QString SpokenAt(Cell cell) const { return cell == spokenCell_ ? spoken_ : QString(); }
 
  signals:
   // Enter or Space on the cursor's cell, or a screen reader's press on a cell.
@@ -75,25 +86,34 @@ class BoardView : public QWidget {
  private:
   // The cursor's frame, around the cell's picture in the gap beside it.
   QRect FrameRect(Cell cell) const;
-  void TellFocus() const;
+  // Gathers a text to be said once control returns to the event loop.
+  void Say(const QString& text);
+  void Speak();
+  bool ReadBoard(const QKeyEvent& event);
   void TellCell(Cell cell, QAccessible::Event change) const;
-  void TellBoard(QAccessible::Event change) const;
   void OnHintTick();
   void StopHint();
 
+  const GameState* game_ = nullptr;
   Cell cursor_;
   Board board_{};
-  struct Answer {
-    Cell cell;
-    int side = 0;  // 0: none
-  };
-  Answer clickAnswer_;  // the computer's last placement in the running click
-  Answer lastAnswer_;   // the one the board tells
-  bool inClick_ = false;
-  QString result_;
-  // Shown within the running click: the new game's first moves in the same
-  // click do not take it away before it could be read.
-  bool freshResult_ = false;
+  // This game's pieces in the order they came, for the last moves.
+  std::vector<PlacedPiece> moves_;
+  QStringList takenBack_;  // the pieces the last changes of the board removed
+  QString lastResult_;
+
+  // Within a click: the board before it and what it placed.
+  Board beforeClick_{};
+  QStringList clickMoves_;
+  std::optional<Side> personPlaced_;
+
+  QStringList toSay_;
+  bool focusToTell_ = false;  // the focus came or moved: the next speech goes with it
+  bool cellToTell_ = false;   // a person's piece: its cell is said anew
+  QTimer speech_;
+  Cell spokenCell_;
+  QString spoken_;
+
   Cell hint_;
   QString hintReason_;
   int hintTicks_ = 0;  // half-periods of the blinking still to come; even: the ring shows

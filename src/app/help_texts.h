@@ -35,7 +35,12 @@ inline constexpr char kKeyboardParagraph[] = QT_TRANSLATE_NOOP("Help",
 inline constexpr char kUndoHintParagraph[] = QT_TRANSLATE_NOOP("Help",
     "Ctrl+Z отменяет ваш последний ход и ответы компьютера на него,\n"
     "Ctrl+H показывает клетку, которую выбрал бы Мастер, и почему\n");
-inline constexpr std::array<const char*, 2> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph};
+inline constexpr char kReadingParagraph[] = QT_TRANSLATE_NOOP("Help",
+    "На доске для чтения с экрана: R (К) - ряд, C (С) - столбец,\n"
+    "P (З) - столб через клетку, S (Ы) - чей ход и счёт,\n"
+    "L (Д) - последние ходы, T (Е) - где можно закончить линию\n");
+inline constexpr std::array<const char*, 3> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph,
+                                                                      kReadingParagraph};
 
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("Help", "О программе...");
 // Five lines separated by line feeds, none after the last.

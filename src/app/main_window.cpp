@@ -25,6 +25,7 @@
 #include "key_codes.h"
 #include "pictures/app_icon.h"
 #include "shown_text.h"
+#include "status_line_accessible.h"
 
 namespace trimbol::app {
 namespace {
@@ -123,9 +124,11 @@ MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
 
   Connect(constantRedraw_, &QCheckBox::clicked, &Game::ToggleConstantRedraw);
   Connect(newGame_, &QPushButton::clicked, &Game::StartNewGame);
-  // A new game started by the player ends what the board says of the last one.
-  connect(newGame_, &QPushButton::clicked, board_, &BoardView::ClearResult);
-  connect(menu_->Item("N1"), &QAction::triggered, board_, &BoardView::ClearResult);
+  // The board tells a screen reader what these did, after they did it.
+  board_->Follow(game_->state());
+  connect(newGame_, &QPushButton::clicked, board_, &BoardView::TellNewGame);
+  connect(menu_->Item("N1"), &QAction::triggered, board_, &BoardView::TellNewGame);
+  connect(menu_->Item("N78"), &QAction::triggered, board_, &BoardView::TellTakenBack);
   connect(board_, &BoardView::cellChosen, this, [this](Cell cell) { RunClick([this, cell] { game_->ClickCell(cell); }); });
   // The menu opens from the keyboard as anywhere on the desktop.
   auto* menuKeys = new QAction(this);
@@ -146,8 +149,12 @@ MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls() {
-  statusLine_ = new QLineEdit(GameText(texts::kStatusBeforeFirstGame), this);
+  // Named before it has a text: its first text already asks for its
+  // accessible interface, which goes by the name.
+  InstallStatusLineAccessibility();
+  statusLine_ = new QLineEdit(this);
   statusLine_->setObjectName(QStringLiteral("Edit8"));
+  statusLine_->setText(GameText(texts::kStatusBeforeFirstGame));
   statusLine_->setGeometry(8, 190, 121, 21);
   statusLine_->setFrame(false);
   statusLine_->setReadOnly(true);
