@@ -166,14 +166,15 @@ void BoardView::ShowBoard(const Board& board) {
   for (int index = 0; index < kCells; ++index) {
     if (board[index] == board_[index]) continue;
     StopHint();  // a hint for another board would mislead
-    const Cell cell = CellAt(index);
-    if (board[index] == 0) {
-      takenBack_ << PieceAt(cell, board_[index]);
-      std::erase_if(moves_, [cell](const PlacedPiece& move) { return move.cell == cell; });
-    }
     board_[index] = board[index];
-    TellCell(cell, QAccessible::NameChanged);
+    TellCell(CellAt(index), QAccessible::NameChanged);
   }
+  // Pieces gone from the board, the last placed first, as they were taken back.
+  const auto gone = [this](const PlacedPiece& move) { return board_[CellIndex(move.cell)] == 0; };
+  for (auto move = moves_.rbegin(); move != moves_.rend(); ++move) {
+    if (gone(*move)) takenBack_ << PieceAt(move->cell, PieceOf(move->side));
+  }
+  std::erase_if(moves_, gone);
 }
 
 void BoardView::BeginClick() {
