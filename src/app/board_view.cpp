@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <QtGlobal>
 
 #include <optional>
 #include <utility>
