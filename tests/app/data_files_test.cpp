@@ -33,14 +33,14 @@ class DataFiles : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
   static std::string Find(const char* name) { return FindDataFile(name); }
-
- private:
+  QTemporaryDir root_;
   void Set(const char* name, const QString& value) {
     saved_.emplace_back(name, qgetenv(name));
     qputenv(name, value.toUtf8());
   }
 
-  QTemporaryDir root_;
+ private:
+
   QString previous_;
   std::vector<std::pair<const char*, QByteArray>> saved_;
 };
@@ -58,9 +58,27 @@ TEST_F(DataFiles, TheWorkingFolderComesFirstThenTheDataHomeThenEachDataFolder) {
 
 TEST_F(DataFiles, AFolderOrABrokenLinkOfThatNameIsPassedOver) {
   ASSERT_TRUE(QDir(Path("work")).mkdir("k1.bmp"));
-  ASSERT_TRUE(QFile::link(Path("nowhere"), Path("home/trimbol/k1.bmp")));
+  ASSERT_TRUE(QDir(Path("home/trimbol")).mkdir("k1.bmp"));
+  ASSERT_TRUE(QFile::link(Path("nowhere"), Path("local/trimbol/k1.bmp")));
   Touch("usr/trimbol/k1.bmp");
   EXPECT_EQ(Find("k1.bmp"), Path("usr/trimbol/k1.bmp").toStdString());
+}
+
+// As the XDG rules say: a relative entry is ignored, and a relative data
+// home gives way to the default one.
+TEST_F(DataFiles, RelativeDataFoldersAreIgnored) {
+  for (const char* decoy : {"work/home/trimbol", "work/dirs/trimbol"}) {
+    ASSERT_TRUE(QDir(root_.path()).mkpath(decoy));
+    Touch(QString(decoy) + "/8.mid");
+  }
+  Set("XDG_DATA_HOME", "home");
+  Set("XDG_DATA_DIRS", "dirs:" + Path("usr"));
+  Set("HOME", Path("person"));
+  Touch("usr/trimbol/8.mid");
+  EXPECT_EQ(Find("8.mid"), Path("usr/trimbol/8.mid").toStdString());
+  ASSERT_TRUE(QDir(Path("person")).mkpath(".local/share/trimbol"));
+  Touch("person/.local/share/trimbol/8.mid");
+  EXPECT_EQ(Find("8.mid"), Path("person/.local/share/trimbol/8.mid").toStdString());
 }
 
 // Nothing found: the bare name, so the error names it as it always has.
