@@ -79,6 +79,10 @@ TEST(ComputerPlayerTest, StrongBlocksTheFirstPairInTheWalk) {
   Put(f.s, {{1, 2}, {4, 2}});   // row 1 of layer 0, open at cell 7: step (0, 1)
   Put(f.s, {{0, 1}, {9, 1}});   // pillar at column 0, row 0, open at 18: step (0, 0)
   EXPECT_EQ(f.Move(4), std::vector<int>{18});
+
+  Fixture step(4, 2);
+  Put(step.s, {{0, 1}, {3, 1}, {1, 1}});  // row 0 of layer 0 open at 6, column 0 open at 2: one step
+  EXPECT_EQ(step.Move(4), std::vector<int>{6}) << "within a step, the row before the column";
 }
 
 TEST(ComputerPlayerTest, ABlockedLineOffersNothing) {
