@@ -264,6 +264,12 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
   for (int i = 0; i < 4; ++i) claims[40 + i] = static_cast<unsigned char>(0xC9000400u >> (8 * i));
   const std::string claiming = folder.Write("claims-more.wav", claims);
   const std::string long_mp3 = folder.WriteMp3("long.mp3", 21, 8);
+  // MPEG-1 at 44.1 kHz: 1152 samples a frame, twice those of the lower rates.
+  const std::string long_mp3_44 = folder.WriteMp3("long-44k.mp3", 21, 64, "--resample 44.1");
+  // 20 s at a slow tempo, then 1.5 s at a fast one.
+  const std::string speeding = folder.Write(
+      "speeding.mid", FromHex("4d546864000000060000000100604d54726b0000001c00ff51031e848000903c40"
+                              "8740ff510303d0908440803c0000ff2f00"));
   // An organ note never let go, or let go under a pedal left down, sounds
   // for ever: decoding it filled the memory.
   const std::string held = folder.Write(
@@ -277,7 +283,7 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
     return bytes;
   };
   const std::string pedal64 = folder.Write("pedal-64.mid", pedalAt(64));
-  for (const std::string& file : {hour, slow, claiming, long_mp3, held, pedal, pedal64}) {
+  for (const std::string& file : {hour, slow, claiming, long_mp3, long_mp3_44, speeding, held, pedal, pedal64}) {
     for (SoundPlayer player : {SoundPlayer::kEffects, SoundPlayer::kResults}) {
       try {
         players.Play(player, file);
@@ -296,7 +302,8 @@ TEST_F(BadFilesTest, EffectAndResultPlayersRefuseSoundsLongerThanTwentySeconds) 
       "released.mid", FromHex("4d546864000000060000000100604d54726b0000000f00c01000903c4060803c0000ff2f00"));
   const std::string drums = folder.Write(
       "drums.mid", FromHex("4d546864000000060000000100604d54726b000000080099246460ff2f00"));
-  for (const std::string& file : {folder.Write("nineteen.wav", SmallWave(1000, 19000)), released, drums,
+  for (const std::string& file : {folder.Write("nineteen.wav", SmallWave(1000, 19000)),
+                                   folder.Write("stereo-twelve.wav", SmallWave(1000, 12000, {}, 2)), released, drums,
                                    folder.Write("pedal-63.mid", pedalAt(63))}) {
     players.Play(SoundPlayer::kEffects, file);
     EXPECT_TRUE(players.IsPlaying(SoundPlayer::kEffects)) << file;

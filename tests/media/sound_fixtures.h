@@ -76,19 +76,20 @@ inline Bytes Concat(Bytes first, const Bytes& second) {
   return first;
 }
 
-// A WAV file of `frames` 8-bit mono samples at `rate` Hz, with extra chunks
-// (already in their RIFF form) between the format and the samples.
-inline Bytes SmallWave(std::uint32_t rate, std::uint32_t frames, const Bytes& extra = {}) {
+// A WAV file of `frames` 8-bit frames of `channels` samples at `rate` Hz,
+// with extra chunks (already in their RIFF form) between the format and the
+// samples.
+inline Bytes SmallWave(std::uint32_t rate, std::uint32_t frames, const Bytes& extra = {}, std::uint16_t channels = 1) {
   Bytes bytes;
   auto put = [&bytes](std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
   };
   auto tag = [&bytes](const char* text) { for (int i = 0; i < 4; ++i) bytes.push_back(text[i]); };
   tag("RIFF"); put(0, 4); tag("WAVE"); tag("fmt "); put(16, 4);
-  put(1, 2); put(1, 2); put(rate, 4); put(rate, 4); put(1, 2); put(8, 2);
+  put(1, 2); put(channels, 2); put(rate, 4); put(rate * channels, 4); put(channels, 2); put(8, 2);
   bytes.insert(bytes.end(), extra.begin(), extra.end());
-  tag("data"); put(frames, 4);
-  for (std::uint32_t i = 0; i < frames; ++i) bytes.push_back(i % 2 ? 0x40 : 0xC0);
+  tag("data"); put(frames * channels, 4);
+  for (std::uint32_t i = 0; i < frames * channels; ++i) bytes.push_back(i / channels % 2 ? 0x40 : 0xC0);
   const std::uint32_t riff = static_cast<std::uint32_t>(bytes.size() - 8);
   for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<unsigned char>(riff >> (8 * i));
   return bytes;
@@ -108,9 +109,11 @@ class SoundFolder : public ::trimbol::testing::ScratchFolder {
  public:
   std::string WriteWave(const std::string& name, double seconds) const { return Write(name, WaveBytes(seconds)); }
   std::string WriteMidi(const std::string& name) const { return Write(name, MidiBytes()); }
-  std::string WriteMp3(const std::string& name, double seconds, int kbps = 32) const {  // lame: scripts/setup
+  // lame (scripts/setup) keeps the wave's 22.05 kHz, unless told to resample.
+  std::string WriteMp3(const std::string& name, double seconds, int kbps = 32, const std::string& options = "") const {
     const std::string wave = WriteWave(name + ".wav", seconds), file = path() + "/" + name;
-    const std::string command = "lame --quiet -b " + std::to_string(kbps) + " '" + wave + "' '" + file + "'";
+    const std::string command =
+        "lame --quiet -b " + std::to_string(kbps) + " " + options + " '" + wave + "' '" + file + "'";
     if (std::system(command.c_str()) != 0) {
       throw std::runtime_error("lame could not make " + file);
     }
