@@ -264,7 +264,12 @@ void BoardView::StopHint() {
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<CursorStep> step = StepOf(*event)) {
-    SetCursor(MoveCursor(cursor_, *step));
+    const Cell next = MoveCursor(cursor_, *step);
+    if (next == cursor_) {
+      cellToTell_ = true;  // at the edge: the same cell again, not silence
+      speech_.start();
+    }
+    SetCursor(next);
   } else if (IsChoice(*event)) {
     // A held key repeats; a placement is a deliberate act, as a click is.
     if (!event->isAutoRepeat()) emit cellChosen(cursor_);

@@ -109,7 +109,7 @@ class BoardView : public QWidget {
 
   QStringList toSay_;
   bool focusToTell_ = false;  // the focus came or moved: the next speech goes with it
-  bool cellToTell_ = false;   // a person's piece: its cell is said anew
+  bool cellToTell_ = false;   // a piece placed, or a key against the edge: the cell is said anew
   QTimer speech_;
   Cell spokenCell_;
   QString spoken_;

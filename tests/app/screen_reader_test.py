@@ -175,14 +175,19 @@ def main():
 
         # Play on to the end: Enter on each empty cell the arrows come to,
         # row by row across the layers, down and back up.
-        result, across, down = [], "Right", "Down"
+        # At an edge a key says the same cell again.
+        result, across, down, here = [], "Right", "Down", heard
         for _ in range(120):
             heard = press(orca, across)
-            if not heard:
+            check(len([h for h in heard if re.search(t["cell"], h)]) == 1, "an arrow says exactly one cell", heard)
+            if heard == here:
                 across = "Left" if across == "Right" else "Right"
-                if not press(orca, down):
+                here, heard = heard, press(orca, down)
+                if heard == here:
                     down = "Up" if down == "Down" else "Down"
-                    press(orca, down)
+                    heard = press(orca, down)
+            here = heard
+            if not said(heard, re.escape(t["empty"])):
                 continue
             if not said(heard, re.escape(t["empty"])):
                 continue
