@@ -133,8 +133,12 @@ TEST_F(Language, EveryTextIsInTheDesktopsLanguageAndTheMenuKeepsItsShape) {
 TEST(LanguageChoice, RussianOrCKeepsTheSourceOtherwiseTheFirstWithACatalogOrEnglish) {
   EXPECT_EQ(ChooseLanguage({"ru-RU", "ru-Cyrl-RU", "ru"}), "ru");
   EXPECT_EQ(ChooseLanguage({"C"}), "C");
-  EXPECT_EQ(ChooseLanguage({"de-DE", "de-Latn-DE", "de"}), "en");
-  EXPECT_EQ(ChooseLanguage({"de", "de-DE", "ru", "ru-RU"}), "ru") << "the list is taken in order";
+  EXPECT_EQ(ChooseLanguage({"ja-JP", "ja"}), "en");
+  EXPECT_EQ(ChooseLanguage({"ja", "ja-JP", "ru", "ru-RU"}), "ru") << "the list is taken in order";
+  EXPECT_EQ(ChooseLanguage({"de-DE", "de-Latn-DE", "de"}), "de");
+  EXPECT_EQ(ChooseLanguage({"pt-BR", "pt"}), "pt_BR");
+  EXPECT_EQ(ChooseLanguage({"zh-CN", "zh-Hans-CN", "zh"}), "zh_CN");
+  EXPECT_EQ(ChooseLanguage({"zh-TW", "zh-Hant-TW", "zh", "en"}), "en") << "no Simplified Chinese for Taiwan";
   EXPECT_EQ(ChooseLanguage({"en", "ru"}), "en");
   EXPECT_EQ(ChooseLanguage({}), "en");
   // A language with a catalog of its own is taken before a later Russian.

@@ -1,0 +1,174 @@
+// No text is cut off in the fixed window. Each run of this program has one
+// language (CTest starts it under every catalog); with TRIMBOL_PSEUDO_LANGUAGE
+// set, every English text is made 40 % longer and accented, as a language
+// yet to come might be. Each text is measured against the room its control
+// gives it; the figures are printed as "needed/room" in pixels.
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTextEdit>
+#include <QTranslator>
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/message_boxes.h"
+#include "app/translations.h"
+#include "app/shown_text.h"
+#include "app_test_support.h"
+#include "engine/texts.h"
+
+namespace trimbol::app::testing {
+namespace {
+
+// The English texts, lengthened: each line 40 % longer, its Latin letters
+// accented; placeholders and digits stay as they are. Qt's own words are
+// left to Qt's catalogs.
+class PseudoCatalog : public QTranslator {
+ public:
+  PseudoCatalog() { loaded_ = english_.load(QStringLiteral(":/i18n/trimbol_en.qm")); }
+  bool isEmpty() const override { return !loaded_; }
+  QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
+    const QString text = english_.translate(context, source, disambiguation, n);
+    if (text.isEmpty()) return text;
+    static const QString plain = QStringLiteral("aceinouyACEINOUY");
+    static const QString accented = QStringLiteral("áçéíñöüýÁÇÉÍÑÖÜÝ");
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+      if (line.isEmpty()) continue;
+      const auto extra = static_cast<int>(std::ceil(line.size() * 0.4));
+      for (int i = 0; i < line.size(); ++i) {
+        const auto at = plain.indexOf(line[i]);
+        if (at >= 0 && !(i > 0 && line[i - 1] == QLatin1Char('%'))) line[i] = accented[at];
+      }
+      for (int i = 0; i < extra; ++i) line += accented[i % accented.size()];
+    }
+    return lines.join(QLatin1Char('\n'));
+  }
+
+ private:
+  QTranslator english_;
+  bool loaded_ = false;
+};
+
+class TextFit : public WindowTest {
+ protected:
+  static void SetUpTestSuite() {
+    if (!qEnvironmentVariableIsEmpty("TRIMBOL_PSEUDO_LANGUAGE")) {
+      static PseudoCatalog pseudo;
+      ASSERT_FALSE(pseudo.isEmpty());
+      QCoreApplication::installTranslator(&pseudo);
+    }
+  }
+
+  // Records one text against its room; fails when it does not fit.
+  void Fits(const QString& where, const QString& text, int needed, int room) {
+    std::printf("fit %-12s %4d/%-4d %s\n", qPrintable(where), needed, room, qPrintable(text.simplified().left(60)));
+    EXPECT_LE(needed, room) << where.toStdString() << " cuts off \"" << text.toStdString() << '"';
+    worst_ = std::max(worst_, double(needed) / room);
+  }
+
+  // A push button's caption against the room its style leaves for the label.
+  void ButtonFits(const QString& where, const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QRect needed = button->fontMetrics().boundingRect(button->text());
+    Fits(where, button->text(), needed.width(), room.width());
+    Fits(where + "^", button->text(), needed.height(), room.height());
+  }
+
+  // The status line's text, as the line edit lays it out (2 pixels each side).
+  void StatusFits(const QString& text) {
+    const QLineEdit* line = window_->statusLine();
+    const QMargins margins = line->textMargins();
+    const int room = line->width() - margins.left() - margins.right() - 4;
+    const QRect needed = line->fontMetrics().boundingRect(text);
+    Fits("status", text, needed.width(), room);
+    Fits("status^", text, needed.height(), line->height());
+  }
+
+  double worst_ = 0;
+};
+
+TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
+  // A catalog's run speaks that catalog's language, not English by default.
+  const QString expected = qEnvironmentVariable("TRIMBOL_EXPECTED_LANGUAGE");
+  if (!expected.isEmpty()) ASSERT_EQ(ChooseLanguage(QLocale::system().uiLanguages()), expected);
+  // The window's own controls and the status line's every text.
+  for (const char* name : {"Button1", "Button2", "Button3"}) {
+    ButtonFits(name, window_->findChild<QPushButton*>(name));
+  }
+  const QCheckBox* check = window_->constantRedrawBox();
+  QStyleOptionButton option;
+  option.initFrom(check);
+  option.text = check->text();
+  const QRect checkRoom = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+  Fits("CheckBox1", check->text(), check->fontMetrics().boundingRect(check->text()).width(), checkRoom.width());
+  StatusFits(GameText(texts::kStatusBeforeFirstGame));
+  for (std::string_view turn : texts::kTurns) StatusFits(GameText(turn));
+  // The controls keep their own places: none runs into another.
+  const QList<QWidget*> controls = window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (int i = 0; i < controls.size(); ++i) {
+    for (int j = i + 1; j < controls.size(); ++j) {
+      if (!controls[i]->isVisible() || !controls[j]->isVisible()) continue;
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+          << controls[i]->objectName().toStdString() << " overlaps " << controls[j]->objectName().toStdString();
+    }
+  }
+
+  // Every menu: each caption and its keys side by side within its item, and
+  // the menu itself on the screen.
+  const QRect screen = window_->screen()->availableGeometry();
+  std::vector<QMenu*> menus = {window_->menu().popup()};
+  for (std::size_t m = 0; m < menus.size(); ++m) {
+    QMenu* menu = menus[m];
+    menu->ensurePolished();
+    Fits("menu", menu->title(), menu->sizeHint().width(), screen.width());
+    for (QAction* action : menu->actions()) {
+      if (action->menu() != nullptr) menus.push_back(action->menu());
+      if (action->isSeparator()) continue;
+      const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+      const int needed = menu->fontMetrics().horizontalAdvance(action->text()) +
+                         (keys.isEmpty() ? 0 : menu->fontMetrics().horizontalAdvance(keys) + 12);
+      EXPECT_LE(needed, menu->actionGeometry(action).width()) << action->text().toStdString();
+    }
+  }
+
+  // The help dialog: its buttons, and its texts wrapped within the box, the
+  // about text without scrolling.
+  for (const char* item : {"N41", "N42"}) {
+    QTimer::singleShot(0, [&, item] {
+      ButtonFits("OKBtn", Dialog()->okButton());
+      ButtonFits("CancelBtn", Dialog()->cancelButton());
+      QTextEdit* box = Dialog()->textBox();
+      Fits(QString("help %1").arg(item), Dialog()->windowTitle(), int(std::ceil(box->document()->idealWidth())),
+           box->viewport()->width());
+      if (qstrcmp(item, "N42") == 0) EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << "the about text fits";
+      Dialog()->reject();
+    });
+    Choose(item);
+  }
+
+  // The result boxes and an error box, laid out as shown; none wider than
+  // the screen, the text whole on its label.
+  QStringList results;
+  for (std::string_view result : texts::kResults) results << GameText(result);
+  for (const QString& text : results) {
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(window_.get(), false, text);
+    box->show();
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    Fits("box", text, label->fontMetrics().boundingRect(label->rect(), 0, text).width(), label->width());
+    Fits("box<>", text, box->width(), screen.width());
+    for (QAbstractButton* button : box->buttons()) ButtonFits("box OK", qobject_cast<QPushButton*>(button));
+  }
+  std::printf("fit worst %.0f %%\n", worst_ * 100);
+}
+
+}  // namespace
+}  // namespace trimbol::app::testing
