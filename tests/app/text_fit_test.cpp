@@ -5,6 +5,7 @@
 // gives it; the figures are printed as "needed/room" in pixels.
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
@@ -98,7 +99,9 @@ class TextFit : public WindowTest {
 TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
   // A catalog's run speaks that catalog's language, not English by default.
   const QString expected = qEnvironmentVariable("TRIMBOL_EXPECTED_LANGUAGE");
-  if (!expected.isEmpty()) ASSERT_EQ(ChooseLanguage(QLocale::system().uiLanguages()), expected);
+  if (!expected.isEmpty()) {
+    ASSERT_EQ(ChooseLanguage(QLocale::system().uiLanguages()), expected);
+  }
   // The window's own controls and the status line's every text.
   for (const char* name : {"Button1", "Button2", "Button3"}) {
     ButtonFits(name, window_->findChild<QPushButton*>(name));
@@ -148,7 +151,9 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
       QTextEdit* box = Dialog()->textBox();
       Fits(QString("help %1").arg(item), Dialog()->windowTitle(), int(std::ceil(box->document()->idealWidth())),
            box->viewport()->width());
-      if (qstrcmp(item, "N42") == 0) EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << "the about text fits";
+      if (qstrcmp(item, "N42") == 0) {
+        EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << "the about text fits";
+      }
       Dialog()->reject();
     });
     Choose(item);
@@ -163,7 +168,7 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
     box->show();
     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     ASSERT_NE(label, nullptr);
-    Fits("box", text, label->fontMetrics().boundingRect(label->rect(), 0, text).width(), label->width());
+    Fits("box", text, label->fontMetrics().horizontalAdvance(text), label->width());
     Fits("box<>", text, box->width(), screen.width());
     for (QAbstractButton* button : box->buttons()) ButtonFits("box OK", qobject_cast<QPushButton*>(button));
   }
