@@ -435,7 +435,7 @@ L - las últimas jugadas, T - dónde se puede completar una línea
     </message>
     <message>
         <source>Новая игра</source>
-        <translation>Nueva</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>1игрок</source>

@@ -435,7 +435,7 @@ L - les derniers coups, T - où une ligne peut être finie
     </message>
     <message>
         <source>Новая игра</source>
-        <translation>Nouvelle</translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>1игрок</source>

@@ -435,7 +435,7 @@ L - le ultime mosse, T - dove si può completare una linea
     </message>
     <message>
         <source>Новая игра</source>
-        <translation>Nuova</translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>1игрок</source>

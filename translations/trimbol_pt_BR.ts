@@ -435,7 +435,7 @@ L - as últimas jogadas, T - onde uma linha pode ser completada
     </message>
     <message>
         <source>Новая игра</source>
-        <translation>Nova</translation>
+        <translation>Nova partida</translation>
     </message>
     <message>
         <source>1игрок</source>

@@ -431,7 +431,7 @@ L - останні ходи, T - де можна завершити лінію
     <name>trimbol::app::MainWindow</name>
     <message>
         <source>Постоянная прорисовка</source>
-        <translation>Постійне перемальовування</translation>
+        <translation>Постійне оновлення</translation>
     </message>
     <message>
         <source>Новая игра</source>
