@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Взято назад: %1</source>
-        <translation>Deshecho: %1</translation>
+        <translation>Jugadas deshechas: %1</translation>
     </message>
     <message>
         <source>Побед: %1</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Слой %1, ряд %2, столбец %3: %4</source>
-        <translation>Niveau %1, rangée %2, colonne %3 : %4</translation>
+        <translation>Couche %1, rangée %2, colonne %3 : %4</translation>
     </message>
     <message>
         <source>Крестики</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Подсказка</source>
-        <translation>Conseil</translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Взято назад: %1</source>
@@ -164,8 +164,8 @@ Home и End - в первую и последнюю клетку слоя,
 Enter или пробел ставят знак. Меню - клавиша меню или Shift+F10
 </source>
         <translation>Sans souris : Tab va au plateau, les flèches déplacent le cadre,
-Page préc. et Page suiv. (ou Ctrl+flèches) passent au niveau voisin,
-Début et Fin vont à la première et à la dernière case du niveau,
+Page préc. et Page suiv. (ou Ctrl+flèches) passent à la couche voisine,
+Début et Fin vont à la première et à la dernière case de la couche,
 Entrée ou Espace pose un pion. Menu : la touche Menu ou Maj+F10
 </translation>
     </message>
@@ -259,11 +259,11 @@ L - les derniers coups, T - où une ligne peut être finie
     <name>Lines</name>
     <message>
         <source>ряд %1 слоя %2</source>
-        <translation>rangée %1 du niveau %2</translation>
+        <translation>rangée %1 de la couche %2</translation>
     </message>
     <message>
         <source>столбец %1 слоя %2</source>
-        <translation>colonne %1 du niveau %2</translation>
+        <translation>colonne %1 de la couche %2</translation>
     </message>
     <message>
         <source>столб ряд %1, столбец %2</source>
@@ -271,7 +271,7 @@ L - les derniers coups, T - où une ligne peut être finie
     </message>
     <message>
         <source>слой %1, ряд %2, столбец %3</source>
-        <translation>niveau %1, rangée %2, colonne %3</translation>
+        <translation>couche %1, rangée %2, colonne %3</translation>
     </message>
 </context>
 <context>
@@ -394,7 +394,7 @@ L - les derniers coups, T - où une ligne peut être finie
     </message>
     <message>
         <source>Подсказка</source>
-        <translation>Conseil</translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Мастер</source>

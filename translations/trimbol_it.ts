@@ -199,7 +199,7 @@ P (З) - столб через клетку, S (Ы) - чей ход и счёт,
 L (Д) - последние ходы, T (Е) - где можно закончить линию
 </source>
         <translation>Sulla scacchiera, per un lettore di schermo: R - la riga, C - la colonna,
-P - la colonna verticale per la casella, S - a chi tocca e il punteggio,
+P - il pilastro per la casella, S - a chi tocca e il punteggio,
 L - le ultime mosse, T - dove si può completare una linea
 </translation>
     </message>
@@ -267,7 +267,7 @@ L - le ultime mosse, T - dove si può completare una linea
     </message>
     <message>
         <source>столб ряд %1, столбец %2</source>
-        <translation>colonna verticale alla riga %1, colonna %2</translation>
+        <translation>pilastro alla riga %1, colonna %2</translation>
     </message>
     <message>
         <source>слой %1, ряд %2, столбец %3</source>

@@ -431,7 +431,7 @@ L - ostatnie ruchy, T - gdzie można zamknąć linię
     <name>trimbol::app::MainWindow</name>
     <message>
         <source>Постоянная прорисовка</source>
-        <translation>Ciągłe odrysowanie</translation>
+        <translation>Ciągłe odświeżanie</translation>
     </message>
     <message>
         <source>Новая игра</source>
