@@ -66,29 +66,34 @@ class TextFit : public WindowTest {
     }
   }
 
-  // A catalog's texts fit at the layout's own sizes; a smaller font is only
-  // the fallback for a language nobody has measured yet.
-  void KeepsLayoutSize(const QWidget* control, int pixels) {
-    if (qEnvironmentVariableIsEmpty("TRIMBOL_PSEUDO_LANGUAGE")) {
-      EXPECT_EQ(QFontInfo(control->font()).pixelSize(), pixels) << control->objectName().toStdString();
-    }
-  }
-
   // Records one text against its room; fails when it does not fit.
   void Fits(const QString& where, const QString& text, int needed, int room) {
     std::printf("fit %-12s %4d/%-4d %s\n", qPrintable(where), needed, room, qPrintable(text.simplified().left(60)));
     EXPECT_LE(needed, room) << where.toStdString() << " cuts off \"" << text.toStdString() << '"';
   }
 
-  // A push button's caption against the room its style leaves for the label.
-  void ButtonFits(const QString& where, const QPushButton* button) {
+  // A catalog's texts fit at the layout's own sizes (`pixels`, 0 for any); a
+  // smaller font is only the fallback for a language nobody has measured yet.
+  void KeepsLayoutSize(const QWidget* control, int pixels) {
+    if (pixels > 0 && qEnvironmentVariableIsEmpty("TRIMBOL_PSEUDO_LANGUAGE")) {
+      EXPECT_EQ(QFontInfo(control->font()).pixelSize(), pixels) << control->objectName().toStdString();
+    }
+  }
+
+  // A push button's or check box's caption against the room its style
+  // leaves for the label.
+  void CaptionFits(const QString& where, const QAbstractButton* control, int pixels = 0) {
     QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const QRect needed = button->fontMetrics().boundingRect(button->text());
-    Fits(QString("%1@%2").arg(where).arg(QFontInfo(button->font()).pixelSize()), button->text(), needed.width(), room.width());
-    Fits(where + "^", button->text(), needed.height(), room.height());
+    option.initFrom(control);
+    option.text = control->text();
+    const auto element = qobject_cast<const QCheckBox*>(control) ? QStyle::SE_CheckBoxContents
+                                                                  : QStyle::SE_PushButtonContents;
+    const QRect room = control->style()->subElementRect(element, &option, control);
+    const QRect needed = control->fontMetrics().boundingRect(control->text());
+    const QString at = QString("%1@%2").arg(where).arg(QFontInfo(control->font()).pixelSize());
+    Fits(at, control->text(), needed.width(), room.width());
+    Fits(at + "^", control->text(), needed.height(), room.height());
+    KeepsLayoutSize(control, pixels);
   }
 
   // The status line's text, as the line edit lays it out (2 pixels each side).
@@ -99,6 +104,7 @@ class TextFit : public WindowTest {
     const QRect needed = line->fontMetrics().boundingRect(line->text());
     Fits(QString("status@%1").arg(QFontInfo(line->font()).pixelSize()), line->text(), needed.width(), room);
     Fits("status^", line->text(), needed.height(), line->height());
+    KeepsLayoutSize(line, 13);
   }
 };
 
@@ -108,20 +114,11 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
   if (!expected.isEmpty()) {
     ASSERT_EQ(ChooseLanguage(QLocale::system().uiLanguages()), expected);
   }
-  // The window's own controls and the status line's every text.
-  for (const char* name : {"Button1", "Button2", "Button3"}) {
-    ButtonFits(name, window_->findChild<QPushButton*>(name));
-    KeepsLayoutSize(window_->findChild<QPushButton*>(name), 11);
+  // The window's own controls, then the status line's every text: before
+  // the first game, then each side's turn.
+  for (const char* name : {"Button1", "Button2", "Button3", "CheckBox1"}) {
+    CaptionFits(name, window_->findChild<QAbstractButton*>(name), 11);
   }
-  const QCheckBox* check = window_->constantRedrawBox();
-  QStyleOptionButton option;
-  option.initFrom(check);
-  option.text = check->text();
-  const QRect checkRoom = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-  Fits(QString("CheckBox1@%1").arg(QFontInfo(check->font()).pixelSize()), check->text(),
-       check->fontMetrics().boundingRect(check->text()).width(), checkRoom.width());
-  // The status line's every text: before the first game, then each side's turn.
-  KeepsLayoutSize(check, 11);
   StatusFits();
   Choose("N50");  // no animation: the moves land at once
   Choose("N410");
@@ -129,7 +126,6 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
   for (Cell cell : {Cell{0, 0, 0}, Cell{1, 0, 0}, Cell{2, 0, 0}, Cell{0, 1, 0}}) {
     window_->game().StatusTick();  // what the status timer does, without waiting for it
     StatusFits();
-    KeepsLayoutSize(window_->statusLine(), 13);
     window_->game().ClickCell(cell);
   }
   // The controls keep their own places: none runs into another.
@@ -164,9 +160,9 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
   // about text without scrolling.
   for (const char* item : {"N41", "N42"}) {
     QTimer::singleShot(0, [&, item] {
-      ButtonFits("OKBtn", Dialog()->okButton());
-      ButtonFits("CancelBtn", Dialog()->cancelButton());
-      KeepsLayoutSize(Dialog()->cancelButton(), QFontInfo(Dialog()->font()).pixelSize());
+      const int pixels = QFontInfo(Dialog()->font()).pixelSize();
+      CaptionFits("OKBtn", Dialog()->okButton(), pixels);
+      CaptionFits("CancelBtn", Dialog()->cancelButton(), pixels);
       QTextEdit* box = Dialog()->textBox();
       Fits(QString("help %1").arg(item), Dialog()->windowTitle(), int(std::ceil(box->document()->idealWidth())),
            box->viewport()->width());
@@ -178,18 +174,17 @@ TEST_F(TextFit, EveryTextFitsItsControlWindowMenusHelpAndBoxes) {
     Choose(item);
   }
 
-  // The result boxes and an error box, laid out as shown; none wider than
-  // the screen, the text whole on its label.
-  QStringList results;
-  for (std::string_view result : texts::kResults) results << GameText(result);
-  for (const QString& text : results) {
+  // The result boxes, laid out as shown: none wider than the screen, the
+  // text whole on one line of its label.
+  for (std::string_view result : texts::kResults) {
+    const QString text = GameText(result);
     const std::unique_ptr<QMessageBox> box = MakeMessageBox(window_.get(), false, text);
     box->show();
     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     ASSERT_NE(label, nullptr);
     Fits("box", text, label->fontMetrics().horizontalAdvance(text), label->width());
     Fits("box<>", text, box->width(), screen.width());
-    for (QAbstractButton* button : box->buttons()) ButtonFits("box OK", qobject_cast<QPushButton*>(button));
+    for (const QAbstractButton* button : box->buttons()) CaptionFits("box OK", button);
   }
 }
 
