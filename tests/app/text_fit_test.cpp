@@ -3,15 +3,16 @@
 // set, every English text is made 40 % longer and accented, as a language
 // yet to come might be. Each text is measured against the room its control
 // gives it; the figures are printed as "needed/room" in pixels.
-#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <cmath>
@@ -72,6 +73,17 @@ class TextFit : public WindowTest {
     EXPECT_LE(needed, room) << where.toStdString() << " cuts off \"" << text.toStdString() << '"';
   }
 
+  // Every character has a glyph in the font or a fallback: no boxes.
+  static void Drawable(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+      EXPECT_FALSE(run.glyphIndexes().contains(0)) << "drawn as boxes: " << text.toStdString();
+    }
+  }
+
   // A catalog's texts fit at the layout's own sizes (`pixels`, 0 for any); a
   // smaller font is only the fallback for a language nobody has measured yet.
   void KeepsLayoutSize(const QWidget* control, int pixels) {
@@ -93,6 +105,7 @@ class TextFit : public WindowTest {
     const QString at = QString("%1@%2").arg(where).arg(QFontInfo(control->font()).pixelSize());
     Fits(at, control->text(), needed.width(), room.width());
     Fits(at + "^", control->text(), needed.height(), room.height());
+    Drawable(control->text(), control->font());
     KeepsLayoutSize(control, pixels);
   }
 
@@ -105,6 +118,7 @@ class TextFit : public WindowTest {
     Fits(QString("status@%1").arg(QFontInfo(line->font()).pixelSize()), line->text(), needed.width(), room);
     Fits("status^", line->text(), needed.height(), line->height());
     KeepsLayoutSize(line, 13);
+    Drawable(line->text(), line->font());
   }
 };
 
