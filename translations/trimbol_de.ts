@@ -146,12 +146,12 @@
 8 и 9 поставляются с игрой
 </source>
         <translation>Hilfe
-Klicken Sie auf ein Feld, um Ihr Zeichen zu setzen.
-Stellen Sie unter Einstellungen die Automatik einer
-Seite ein, damit der Computer sie spielt.
-Spielstärke legt fest, wie gut der Computer spielt.
-Voll-Auto gibt jede Seite mit voller Stärke
-an den Computer.
+Ein Klick auf ein Feld setzt Ihr Zeichen.
+Unter Einstellungen schaltet Automatik
+den Computer für eine Seite ein.
+Spielstärke: wie gut der Computer spielt.
+Voll-Auto gibt alle Seiten dem Computer
+mit voller Stärke.
 Die Tasten 1-9 spielen Musik aus den Dateien
 1.wav,2.wav,3.wav,4.mp3,5.mp3,6.mp3,7.mid,8.mid,9.mid
 8 und 9 liegen dem Spiel bei
