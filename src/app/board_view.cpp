@@ -135,7 +135,7 @@ void BoardView::Speak() {
 bool BoardView::ReadBoard(const QKeyEvent& event) {
   if ((event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return false;
   // The Latin letter or the Cyrillic one on the same key, so that the keys
-  // stay where they are under either layout.
+  // stay where they are under a Russian layout; the Ukrainian one differs on S.
   const QString key = event.text().toLower();
   const auto is = [&key](char latin, const char* cyrillic) {
     return key == QChar(latin) || key == QString::fromUtf8(cyrillic);
@@ -147,7 +147,7 @@ bool BoardView::ReadBoard(const QKeyEvent& event) {
     Say(ColumnText(board_, cursor_));
   } else if (is('p', "з")) {
     Say(PillarText(board_, cursor_));
-  } else if (is('s', "ы") && game_ != nullptr) {
+  } else if ((is('s', "ы") || is('s', "і")) && game_ != nullptr) {
     Say(SummaryText(*game_, lastResult_));
   } else if (is('l', "д")) {
     Say(LastMovesText(moves_, sides));

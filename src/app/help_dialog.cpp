@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTextEdit>
 
+#include "fitted_font.h"
+
 namespace trimbol::app {
 
 HelpDialog::HelpDialog(QWidget* parent)
@@ -25,6 +27,7 @@ HelpDialog::HelpDialog(QWidget* parent)
   // Esc reaches QDialog::reject by itself; the button does the same.
   cancelButton_->setObjectName(QStringLiteral("CancelBtn"));
   cancelButton_->setGeometry(159, 180, 75, 25);
+  for (QPushButton* button : {okButton_, cancelButton_}) FitCaption(*button);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   textBox_->setObjectName(QStringLiteral("RichEdit1"));

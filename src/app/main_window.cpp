@@ -20,6 +20,7 @@
 #include <QtMath>
 
 #include "engine/texts.h"
+#include "fitted_font.h"
 #include "help_dialog.h"
 #include "help_texts.h"
 #include "key_codes.h"
@@ -114,7 +115,7 @@ MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
   BuildControls();
   menu_ = std::make_unique<GameMenu>(*this, errors_);
   host_ = std::make_unique<WindowHost>(
-      WindowParts{surface_, *board_, *statusLine_, *menu_, timers_, *boxes_, this, errors_, *sound_});
+      WindowParts{surface_, *board_, *statusLine_, statusLine_->font(), *menu_, timers_, *boxes_, this, errors_, *sound_});
   game_ = std::make_unique<Game>(*host_);
   menu_->Build(MenuRows(*game_, {[this] { ShowHelp(HelpText(kInstructionsCaption), Instructions()); },
                                  [this] { ShowHelp(HelpText(kAboutCaption), HelpText(kAboutText)); },
@@ -154,11 +155,11 @@ void MainWindow::BuildControls() {
   InstallStatusLineAccessibility();
   statusLine_ = new QLineEdit(this);
   statusLine_->setObjectName(QStringLiteral("Edit8"));
-  statusLine_->setText(GameText(texts::kStatusBeforeFirstGame));
   statusLine_->setGeometry(8, 190, 121, 21);
   statusLine_->setFrame(false);
   statusLine_->setReadOnly(true);
   statusLine_->setFont(SansFont(13));
+  ShowFitted(*statusLine_, statusLine_->font(), GameText(texts::kStatusBeforeFirstGame));
   QPalette status = statusLine_->palette();
   for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) status.setColor(role, kAqua);
   status.setColor(QPalette::Text, kMaroon);
@@ -170,6 +171,7 @@ void MainWindow::BuildControls() {
   constantRedraw_ = new QCheckBox(tr("Постоянная прорисовка"), this);
   constantRedraw_->setObjectName(QStringLiteral("CheckBox1"));
   constantRedraw_->setGeometry(152, 192, 153, 17);
+  FitCaption(*constantRedraw_);
 
   const struct {
     QPushButton*& button;
@@ -183,6 +185,7 @@ void MainWindow::BuildControls() {
     b.button = new QPushButton(tr(b.caption), this);
     b.button->setObjectName(QString::fromLatin1(b.name));
     b.button->setGeometry(b.left, 192, 75, 25);
+    FitCaption(*b.button);
   }
 
   board_ = new BoardView(this);

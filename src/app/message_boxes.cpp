@@ -6,23 +6,21 @@
 #include "shown_text.h"
 
 namespace trimbol::app {
-namespace {
 
-void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, AppTitle(), text, QMessageBox::Ok, parent);
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, bool error, const QString& text) {
+  auto box = std::make_unique<QMessageBox>(error ? QMessageBox::Critical : QMessageBox::NoIcon, AppTitle(), text,
+                                           QMessageBox::Ok, parent);
   // Plain text keeps the spaces that centre the result messages.
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  box->setTextFormat(Qt::PlainText);
+  return box;
 }
 
-}  // namespace
-
 void ModalMessageBoxes::ShowMessage(QWidget* parent, const QString& text) {
-  Show(parent, QMessageBox::NoIcon, text);
+  MakeMessageBox(parent, false, text)->exec();
 }
 
 void ModalMessageBoxes::ShowError(QWidget* parent, const QString& text) {
-  Show(parent, QMessageBox::Critical, text);
+  MakeMessageBox(parent, true, text)->exec();
 }
 
 }  // namespace trimbol::app

@@ -3,8 +3,11 @@
 // instead of blocking on a nested event loop.
 #pragma once
 
+#include <memory>
+
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace trimbol::app {
@@ -17,6 +20,9 @@ class MessageBoxes {
   // The error box: stop icon, OK button, the text as given.
   virtual void ShowError(QWidget* parent, const QString& text) = 0;
 };
+
+// The real box for `text`, not yet shown: the error box when `error`.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, bool error, const QString& text);
 
 // The real, modal boxes.
 class ModalMessageBoxes final : public MessageBoxes {

@@ -30,9 +30,15 @@ void Install(QCoreApplication& application, const QString& file, const QString& 
 QString ChooseLanguage(const QStringList& uiLanguages, const QString& catalogFolder) {
   for (const QString& entry : uiLanguages) {
     if (entry == QLatin1String("C") || entry == QLatin1String("POSIX")) return QStringLiteral("C");
-    // "de-AT" and "de" both ask for the German catalog.
-    const QString language = entry.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    // "de-AT" and "de" both ask for the German catalog; "pt-BR" and
+    // "zh-Hans-CN" ask for a catalog of their country first.
+    const QStringList parts = QString(entry).replace(QLatin1Char('_'), QLatin1Char('-')).split(QLatin1Char('-'));
+    const QString language = parts.first().toLower();
     if (language == QLatin1String("ru")) return language;
+    if (parts.size() > 1 && parts.last().size() == 2) {
+      const QString country = language + QLatin1Char('_') + parts.last().toUpper();
+      if (QFileInfo::exists(CatalogPath(catalogFolder, country))) return country;
+    }
     if (QFileInfo::exists(CatalogPath(catalogFolder, language))) return language;
   }
   return QStringLiteral("en");

@@ -12,7 +12,7 @@ namespace trimbol::app {
 
 // The language to speak for the desktop's languages in order of preference
 // (QLocale::uiLanguages()): "C" for the C locale, "ru" for Russian, else the
-// first one with a catalog in `catalogFolder`, else "en".
+// first one with a catalog in `catalogFolder` ("pt_BR" before "pt"), else "en".
 QString ChooseLanguage(const QStringList& uiLanguages, const QString& catalogFolder = QStringLiteral(":/i18n"));
 
 // Installs the game's catalog and Qt's own for the desktop's language; a

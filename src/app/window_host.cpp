@@ -12,6 +12,7 @@
 #include "data_files.h"
 #include "engine/board_geometry.h"
 #include "error_display.h"
+#include "fitted_font.h"
 #include "game_sound.h"
 #include "game_menu.h"
 #include "message_boxes.h"
@@ -54,7 +55,7 @@ bool WindowHost::IsTimerRunning(GameTimer timer) const { return Timer(timer).isA
 
 void WindowHost::ShowStatus(std::string_view text) {
   const QString shown = GameText(text);
-  if (parts_.statusLine.text() != shown) parts_.statusLine.setText(shown);
+  if (parts_.statusLine.text() != shown) ShowFitted(parts_.statusLine, parts_.statusFont, shown);
 }
 
 void WindowHost::ShowScore(Side side, int wins) { parts_.menu.ShowScore(side, wins); }

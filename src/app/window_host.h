@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include <QFont>
+
 #include "engine/host.h"
 
 class QLineEdit;
@@ -24,6 +26,7 @@ struct WindowParts {
   BoardSurface& board;
   BoardView& boardView;  // the keyboard's and the screen reader's board
   QLineEdit& statusLine;
+  QFont statusFont;  // the layout's, made smaller only for a text too long for it
   GameMenu& menu;
   std::array<QTimer*, 3> timers;  // by GameTimer
   MessageBoxes& boxes;
