@@ -44,6 +44,10 @@ constexpr KeyRow kRows[] = {
     {QT_TRANSLATE_NOOP("Shortcuts", "T (Е)"), QT_TRANSLATE_NOOP("Shortcuts", "Клетки, где сторона закончит линию следующим ходом")},
 };
 
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("Shortcuts", "Клавиши");
+constexpr const char* kKeyHeader = QT_TRANSLATE_NOOP("Shortcuts", "Клавиша");
+constexpr const char* kActionHeader = QT_TRANSLATE_NOOP("Shortcuts", "Действие");
+
 QString Tr(const char* text) { return QCoreApplication::translate("Shortcuts", text); }
 
 QTableWidgetItem* Item(const QString& text) {
@@ -57,10 +61,10 @@ QTableWidgetItem* Item(const QString& text) {
 ShortcutsDialog::ShortcutsDialog(QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(static_cast<int>(std::size(kRows)), 2, this)) {
   setObjectName(QStringLiteral("ShortcutsDialog"));
-  setWindowTitle(Tr("Клавиши"));
+  setWindowTitle(Tr(kTitle));
   table_->setObjectName(QStringLiteral("ShortcutsTable"));
-  table_->setAccessibleName(Tr("Клавиши"));
-  table_->setHorizontalHeaderLabels({Tr("Клавиша"), Tr("Действие")});
+  table_->setAccessibleName(Tr(kTitle));
+  table_->setHorizontalHeaderLabels({Tr(kKeyHeader), Tr(kActionHeader)});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
