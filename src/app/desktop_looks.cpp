@@ -53,8 +53,10 @@ void DesktopLooks::Start() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
   // Any sender: naming the portal would make Qt look up its owner, waiting.
+  // The whole message: a slot typed (QString, QString, QDBusVariant) is
+  // refused by Qt 6.4 for this signal.
   bus.connect(QString(), kPath, kSettings, QStringLiteral("SettingChanged"), this,
-              SLOT(OnSettingChanged(QString, QString, QDBusVariant)));
+              SLOT(OnSettingChanged(QDBusMessage)));
   QDBusMessage read = QDBusMessage::createMethodCall(kPortal, kPath, kSettings, QStringLiteral("ReadAll"));
   read.setArguments({QStringList{kAppearance, kGnomeA11y, kGnomeInterface}});
   auto* call = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
@@ -82,9 +84,14 @@ void DesktopLooks::OnRead(QDBusPendingCallWatcher* call) {
   if (settings_.Wishes() != before) emit changed(settings_.Wishes());
 }
 
-void DesktopLooks::OnSettingChanged(const QString& group, const QString& key, const QDBusVariant& value) {
+void DesktopLooks::OnSettingChanged(const QDBusMessage& change) {
+  // (namespace, key, value)
+  const QVariantList arguments = change.arguments();
+  if (arguments.size() != 3) return;
   const LookWishes before = settings_.Wishes();
-  if (settings_.Take(group, key, value.variant()) && settings_.Wishes() != before) emit changed(settings_.Wishes());
+  if (settings_.Take(arguments[0].toString(), arguments[1].toString(), arguments[2]) && settings_.Wishes() != before) {
+    emit changed(settings_.Wishes());
+  }
 }
 
 }  // namespace trimbol::app

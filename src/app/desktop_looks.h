@@ -7,12 +7,12 @@
 
 #include <optional>
 
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 
 class QDBusPendingCallWatcher;
-class QDBusVariant;
 
 namespace trimbol::app {
 
@@ -49,7 +49,7 @@ class DesktopLooks : public QObject {
   void changed(trimbol::app::LookWishes wishes);
 
  private slots:
-  void OnSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+  void OnSettingChanged(const QDBusMessage& change);
 
  private:
   void OnRead(QDBusPendingCallWatcher* call);
