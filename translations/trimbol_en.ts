@@ -203,6 +203,12 @@ P - the pillar through the cell, S - whose turn and the score,
 L - the last moves, T - where a line can be completed
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Every key: Ctrl+? (Help - Keys)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - the last moves, T - where a line can be completed
     <message>
         <source>Решающий ход</source>
         <translation>Decisive move</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>In the game</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Take back your last move and the computer&apos;s answers to it</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Hint: the cell Master would choose, and why</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Sound on and off</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Music from the files 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Menu, Shift+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Open the menu</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>To the next or previous control; the board is the last</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>This list of keys</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>On the board</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Arrows</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Move the frame; Left and Right cross the layers</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>The same cell of the next layer</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>The first and the last cell of the layer</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter, Space</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Place your piece on the framed cell</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Read the row through the frame</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Read the column through the frame</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Read the pillar through the frame</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>Whose turn, and the score</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>The last move of each side</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>The cells where a side would complete a line next</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Action</translation>
     </message>
 </context>
 <context>

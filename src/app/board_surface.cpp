@@ -2,6 +2,8 @@
 #include "board_surface.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 
 #include <QPainter>
@@ -9,6 +11,7 @@
 #include <QWidget>
 
 #include "engine/board_geometry.h"
+#include "engine/side.h"
 #include "pictures/piece_pictures.h"
 
 namespace trimbol::app {
@@ -48,7 +51,7 @@ const QImage& BoardSurface::Piece(int code) {
   if (piecesRatio_ != ratio) {
     // Rendered at the device's density so the pictures stay crisp.
     for (int c = 0; c < static_cast<int>(pieces_.size()); ++c) {
-      pieces_[c] = pictures::PiecePicture(c, ratio);
+      pieces_[c] = pictures::PiecePicture(c, ratio, look_);
       pieces_[c].setDevicePixelRatio(ratio);
     }
     piecesRatio_ = ratio;
@@ -57,6 +60,7 @@ const QImage& BoardSurface::Piece(int code) {
 }
 
 void BoardSurface::DrawBoard(const Board& board) {
+  shown_ = board;
   EnsureBacking();
   QPainter painter(&backing_);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -79,6 +83,25 @@ void BoardSurface::DrawFrame(const QImage& frame, int x, int y) {
   // is enlarged by a whole factor without smoothing, so it keeps its logical
   // size and its hard edges.
   QImage opaque = frame.convertToFormat(QImage::Format_RGB32);
+  if (look_ != pictures::Look::kDefault) {
+    // The frames are files drawn in the pieces' own colours: each of those
+    // becomes its colour of this look, so a frame matches its piece.
+    std::array<std::pair<QRgb, QRgb>, kSideCount> recolour;
+    for (int code = 1; code <= kSideCount; ++code) {
+      recolour[code - 1] = {pictures::PieceColour(code).rgb(), pictures::PieceColour(code, look_).rgb()};
+    }
+    for (int y = 0; y < opaque.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+      for (int x = 0; x < opaque.width(); ++x) {
+        for (const auto& [from, to] : recolour) {
+          if (line[x] == from) {
+            line[x] = to;
+            break;
+          }
+        }
+      }
+    }
+  }
   const int factor = std::max(1, static_cast<int>(std::lround(backing_.devicePixelRatio())));
   if (factor > 1) {
     opaque = opaque.scaled(opaque.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -88,6 +111,13 @@ void BoardSurface::DrawFrame(const QImage& frame, int x, int y) {
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(QPoint(x, y), opaque);
   canvas_.update(QRect(QPoint(x, y), frame.size()));
+}
+
+void BoardSurface::SetLook(pictures::Look look) {
+  if (look == look_) return;
+  look_ = look;
+  piecesRatio_ = 0;  // drawn anew at the next use
+  if (shown_) DrawBoard(*shown_);
 }
 
 void BoardSurface::Paint(QPainter& painter, const QRect& exposed) {

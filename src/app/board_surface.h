@@ -5,10 +5,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QImage>
 
 #include "engine/board.h"
+#include "pictures/piece_pictures.h"
 
 class QPainter;
 class QRect;
@@ -28,6 +30,10 @@ class BoardSurface {
   void DrawFrame(const QImage& frame, int x, int y);
   // Paints the exposed part of the surface; nothing where nothing was drawn.
   void Paint(QPainter& painter, const QRect& exposed);
+  // Draws the pieces, and the frames' pieces, in `look` from now on; a board
+  // already shown is drawn again in it.
+  void SetLook(pictures::Look look);
+  pictures::Look look() const { return look_; }
 
  private:
   // Makes the backing image cover the canvas at the canvas's current pixel
@@ -39,6 +45,8 @@ class BoardSurface {
   QImage backing_;
   std::array<QImage, 5> pieces_;
   qreal piecesRatio_ = 0;
+  pictures::Look look_ = pictures::Look::kDefault;
+  std::optional<Board> shown_;  // the board last drawn, for a change of look
 };
 
 }  // namespace trimbol::app

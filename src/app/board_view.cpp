@@ -23,6 +23,8 @@ namespace {
 // navy grid and every piece.
 constexpr int kFrameWidth = 5;
 constexpr QColor kFrameBand(255, 221, 0);
+// For high contrast a dark red band, 4.9:1 against the sky blue.
+constexpr QColor kHighContrastBand(160, 0, 0);
 
 // The hint's ring blinks at 2 Hz for two seconds: on and off every quarter
 // second, eight times.
@@ -70,7 +72,7 @@ bool IsChoice(const QKeyEvent& event) {
 
 }  // namespace
 
-BoardView::BoardView(QWidget* window) : QWidget(window), cursor_(kCursorStart) {
+BoardView::BoardView(QWidget* window) : QWidget(window), cursor_(kCursorStart), band_(kFrameBand) {
   InstallBoardAccessibility();
   setObjectName(QStringLiteral("Board"));
   // Over the pictures and the frames' room around them; the controls all
@@ -94,6 +96,11 @@ QRect BoardView::CellRect(Cell cell) const {
 
 QRect BoardView::FrameRect(Cell cell) const {
   return CellRect(cell).adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
+}
+
+void BoardView::SetHighContrast(bool on) {
+  band_ = on ? kHighContrastBand : kFrameBand;
+  update();
 }
 
 void BoardView::SetCursor(Cell cell) {
@@ -302,7 +309,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, kRingWidth + 2));
     painter.drawEllipse(ring);
-    painter.setPen(QPen(kFrameBand, kRingWidth));
+    painter.setPen(QPen(band_, kRingWidth));
     painter.drawEllipse(ring);
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
@@ -311,7 +318,7 @@ void BoardView::paintEvent(QPaintEvent*) {
   // The picture inside stays as the window drew it.
   painter.setClipRegion(QRegion(frame).subtracted(QRegion(CellRect(cursor_))));
   painter.fillRect(frame, Qt::black);
-  painter.fillRect(frame.adjusted(1, 1, -1, -1), kFrameBand);
+  painter.fillRect(frame.adjusted(1, 1, -1, -1), band_);
   painter.fillRect(frame.adjusted(kFrameWidth - 1, kFrameWidth - 1, 1 - kFrameWidth, 1 - kFrameWidth), Qt::black);
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -40,6 +41,8 @@ class BoardView : public QWidget {
   // Moves the cursor; while the board has the focus, a screen reader is
   // told the new cell.
   void SetCursor(Cell cell);
+  // The cursor's frame and the hint's ring in the colours of high contrast.
+  void SetHighContrast(bool on);
   // The square of a cell's picture, in this widget's coordinates.
   QRect CellRect(Cell cell) const;
 
@@ -96,6 +99,7 @@ class BoardView : public QWidget {
 
   const GameState* game_ = nullptr;
   Cell cursor_;
+  QColor band_;  // between the black lines of the cursor's frame and the hint's ring
   Board board_{};
   // This game's pieces in the order they came, for the last moves.
   std::vector<PlacedPiece> moves_;

@@ -111,6 +111,7 @@ std::vector<MenuRow> MenuRows(Game& game, const WindowCommands& window) {
       {0, "N40", QT_TRANSLATE_NOOP("Menu", "Помощь")},
       {1, "N41", QT_TRANSLATE_NOOP("Menu", "Инструкции"), Qt::Key_F1, window.showInstructions},
       {1, "N42", QT_TRANSLATE_NOOP("Menu", "О программе..."), Qt::SHIFT | Qt::Key_F1, window.showAbout},
+      {1, "N85", QT_TRANSLATE_NOOP("Menu", "Клавиши"), Qt::CTRL | Qt::Key_Question, window.showShortcuts},
       {0, "N38", "-"},
       {0, "N2", QT_TRANSLATE_NOOP("Menu", "Выход"), {}, window.quit},
   });

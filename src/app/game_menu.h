@@ -38,6 +38,7 @@ struct MenuRow {
 struct WindowCommands {
   std::function<void()> showInstructions;
   std::function<void()> showAbout;
+  std::function<void()> showShortcuts;
   std::function<void()> quit;
 };
 

@@ -39,8 +39,9 @@ inline constexpr char kReadingParagraph[] = QT_TRANSLATE_NOOP("Help",
     "На доске для чтения с экрана: R (К) - ряд, C (С) - столбец,\n"
     "P (З) - столб через клетку, S (Ы) - чей ход и счёт,\n"
     "L (Д) - последние ходы, T (Е) - где можно закончить линию\n");
-inline constexpr std::array<const char*, 3> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph,
-                                                                      kReadingParagraph};
+inline constexpr char kShortcutsLine[] = QT_TRANSLATE_NOOP("Help", "Все клавиши - Ctrl+? (Помощь - Клавиши)\n");
+inline constexpr std::array<const char*, 4> kInstructionsAdditions = {kKeyboardParagraph, kUndoHintParagraph,
+                                                                      kReadingParagraph, kShortcutsLine};
 
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("Help", "О программе...");
 // Five lines separated by line feeds, none after the last.

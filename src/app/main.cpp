@@ -7,6 +7,7 @@
 
 #include "application_identity.h"
 #include "command_line.h"
+#include "desktop_looks.h"
 #include "error_display.h"
 #include "game_sound.h"
 #include "main_window.h"
@@ -22,6 +23,12 @@ int main(int argc, char* argv[]) {
   trimbol::app::ErrorDisplay startupErrors(boxes, nullptr);
   startupErrors.Run([&] {
     trimbol::app::MainWindow window(trimbol::app::GameSound::InstalledModulePath(), &boxes);
+    // The desktop's looks are asked for once the game is on the screen, so
+    // the start never waits for the bus.
+    trimbol::app::DesktopLooks looks;
+    QObject::connect(&looks, &trimbol::app::DesktopLooks::changed, &window, &trimbol::app::MainWindow::FollowDesktop);
+    QObject::connect(&window, &trimbol::app::MainWindow::firstPainted, &looks, &trimbol::app::DesktopLooks::Start,
+                     Qt::QueuedConnection);
     window.show();
     QApplication::exec();
   });

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "help_dialog.h"
 #include "help_texts.h"
 #include "key_codes.h"
+#include "shortcuts_dialog.h"
 #include "pictures/app_icon.h"
 #include "shown_text.h"
 #include "status_line_accessible.h"
@@ -119,7 +121,10 @@ MainWindow::MainWindow(std::unique_ptr<GameSound> sound, MessageBoxes* boxes)
   game_ = std::make_unique<Game>(*host_);
   menu_->Build(MenuRows(*game_, {[this] { ShowHelp(HelpText(kInstructionsCaption), Instructions()); },
                                  [this] { ShowHelp(HelpText(kAboutCaption), HelpText(kAboutText)); },
+                                 [this] { ShowShortcuts(); },
                                  [] { QCoreApplication::exit(0); }}));
+  // Ctrl+? is Ctrl+Shift+/ on most layouts; Ctrl+/ is taken as well.
+  menu_->Item("N85")->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Question), QKeySequence(Qt::CTRL | Qt::Key_Slash)});
   menu_->ShowUndoAvailable(false);  // nothing to take back before the first move
   menu_->ShowDecisiveMoveAvailable(false);  // no game lost yet
 
@@ -246,6 +251,20 @@ void MainWindow::ShowHelp(const QString& caption, const QString& text) {
   helpDialog_->ShowText(caption, text);
 }
 
+void MainWindow::FollowDesktop(LookWishes wishes) {
+  surface_.SetLook(wishes.highContrast ? pictures::Look::kHighContrast : pictures::Look::kDefault);
+  board_->SetHighContrast(wishes.highContrast);
+  host_->SetStillPlacements(wishes.reducedMotion);
+}
+
+void MainWindow::ShowShortcuts() {
+  // Not modal: the list can stay open beside the board while one plays.
+  if (!shortcutsDialog_) shortcutsDialog_ = std::make_unique<ShortcutsDialog>(this);
+  shortcutsDialog_->show();
+  shortcutsDialog_->raise();
+  shortcutsDialog_->activateWindow();
+}
+
 void MainWindow::FitOuterSize() {
   // The frame is known only once the window manager has framed the window;
   // until then (and without one) the client area takes the whole size.
@@ -285,6 +304,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   surface_.Paint(painter, event->rect());
+  if (!std::exchange(painted_, true)) emit firstPainted();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 
 #include "board_surface.h"
 #include "board_view.h"
+#include "desktop_looks.h"
 #include "engine/game.h"
 #include "error_display.h"
 #include "game_menu.h"
@@ -30,6 +31,7 @@ class SoundSystem;
 namespace trimbol::app {
 
 class HelpDialog;
+class ShortcutsDialog;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -45,6 +47,8 @@ class MainWindow : public QWidget {
 
   // The help dialog, made when a help item is first chosen (none before).
   HelpDialog* helpDialog() const { return helpDialog_.get(); }
+  // The list of keys, made when it is first asked for.
+  ShortcutsDialog* shortcutsDialog() const { return shortcutsDialog_.get(); }
 
   Game& game() { return *game_; }
   BoardSurface& surface() { return surface_; }
@@ -58,6 +62,14 @@ class MainWindow : public QWidget {
   QPushButton* twoPlayersButton() const { return twoPlayers_; }
   BoardView* boardView() const { return board_; }
   QTimer* timer(GameTimer timer) const { return timers_[static_cast<int>(timer)]; }
+
+  // The board follows the desktop's wishes for contrast and motion.
+  void FollowDesktop(trimbol::app::LookWishes wishes);
+
+ signals:
+  // The window has been painted for the first time: what can wait until the
+  // player sees the game may start.
+  void firstPainted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +99,7 @@ class MainWindow : public QWidget {
   // under the cursor's cell on the board.
   QPoint KeyboardMenuPlace() const;
   void ShowHelp(const QString& caption, const QString& text);
+  void ShowShortcuts();
   // Sets the outer size to 640 x 257, as far as the frame is known.
   void FitOuterSize();
 
@@ -106,8 +119,10 @@ class MainWindow : public QWidget {
   std::unique_ptr<WindowHost> host_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<HelpDialog> helpDialog_;
+  std::unique_ptr<ShortcutsDialog> shortcutsDialog_;
   bool leftPressed_ = false;  // a left press on the client area awaits its release
   bool fitted_ = false;
+  bool painted_ = false;
 };
 
 }  // namespace trimbol::app

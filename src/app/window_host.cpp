@@ -30,6 +30,7 @@ void WindowHost::ShowPlacement(Cell cell, Side side, Placer placer) {
 }
 
 void WindowHost::ShowAnimationFrame(std::string_view file, Cell cell) {
+  if (stillPlacements_) return;
   const geometry::Point at = geometry::CellOrigin(cell);
   parts_.board.DrawFrame(LoadBitmapFile(FindDataFile(file)), at.x, at.y);
 }

@@ -57,10 +57,15 @@ class WindowHost final : public Host {
   void ShowDecisiveMove(const PlacedPiece& move, int number) override;
   void ReportError(const std::exception& error) override;
 
+  // The desktop asks for reduced motion: placements show no frames (and
+  // load none), whatever the game's own animation switch says.
+  void SetStillPlacements(bool still) { stillPlacements_ = still; }
+
  private:
   QTimer& Timer(GameTimer timer) const { return *parts_.timers[static_cast<int>(timer)]; }
 
   WindowParts parts_;
+  bool stillPlacements_ = false;
 };
 
 }  // namespace trimbol::app

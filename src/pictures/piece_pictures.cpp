@@ -13,7 +13,7 @@
 
 namespace trimbol::pictures {
 
-QColor PieceColour(int code) {
+QColor PieceColour(int code, Look look) {
   static const std::array<QColor, 5> colours = {
       QColor(0, 0, 128),    // empty: navy frame
       QColor(255, 0, 255),  // crosses: magenta
@@ -21,13 +21,21 @@ QColor PieceColour(int code) {
       QColor(255, 0, 0),    // squiggles: red
       QColor(128, 64, 0),   // spirals: brown
   };
+  // The same hues, dark enough to read on white; navy and brown already are.
+  static const std::array<QColor, 5> highContrast = {
+      QColor(0, 0, 128),    // navy, 16:1 on white and 9.4:1 on the sky blue
+      QColor(160, 0, 160),  // purple, 7.0:1
+      QColor(0, 128, 0),    // green, 5.1:1
+      QColor(192, 0, 0),    // dark red, 6.5:1
+      QColor(128, 64, 0),   // brown, 7.9:1
+  };
   static_assert(std::tuple_size_v<decltype(colours)> == kSideCount + 1, "a colour for empty and for each side");
   if (code < 0 || code >= static_cast<int>(colours.size()))
     throw std::out_of_range("no piece with code " + std::to_string(code));
-  return colours[static_cast<std::size_t>(code)];
+  return (look == Look::kHighContrast ? highContrast : colours)[static_cast<std::size_t>(code)];
 }
 
-QImage PiecePicture(int code, qreal scale) {
+QImage PiecePicture(int code, qreal scale, Look look) {
   if (!(scale > 0)) throw std::invalid_argument("picture scale must be positive");
   PieceColour(code);  // rejects an unknown code before anything is drawn
   const int side = static_cast<int>(std::lround(detail::kSide * scale));
@@ -39,7 +47,7 @@ QImage PiecePicture(int code, qreal scale) {
     // screens smooth edges look better than big staircase steps.
     painter.setRenderHint(QPainter::Antialiasing, scale != 1.0);
     painter.scale(static_cast<qreal>(side) / detail::kSide, static_cast<qreal>(side) / detail::kSide);
-    detail::DrawPiece(painter, code, 1.0);
+    detail::DrawPiece(painter, code, 1.0, look);
   }
   image.setDevicePixelRatio(scale);
   return image;

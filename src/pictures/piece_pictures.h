@@ -10,12 +10,16 @@
 
 namespace trimbol::pictures {
 
+// The board's looks: its own colours, or darker ones for a desktop that asks
+// for high contrast (every piece at least 4.5:1 against its white cell).
+enum class Look { kDefault, kHighContrast };
+
 // The board picture of a cell with PieceCode code (0..4): (50*scale) square,
 // white ground, one drawing colour. scale > 1 serves high-density screens.
-QImage PiecePicture(int code, qreal scale = 1.0);
+QImage PiecePicture(int code, qreal scale = 1.0, Look look = Look::kDefault);
 // Frame 1..10 of side 1..4's placement animation, 50 x 50; frame 10 equals PiecePicture(side).
 QImage AnimationFrame(int side, int frame);
 // The drawing colour of a PieceCode.
-QColor PieceColour(int code);
+QColor PieceColour(int code, Look look = Look::kDefault);
 
 }  // namespace trimbol::pictures

@@ -55,11 +55,11 @@ void StrokePolyline(QPainter& painter, const QPolygonF& line, double width, cons
 }
 
 // Empty cell: the frame appears all at once; it never animates.
-void DrawEmpty(QPainter& painter) {
+void DrawEmpty(QPainter& painter, const QColor& colour) {
   QPainterPath frame;
   frame.addRect(0, 0, kSide, kSide);
   frame.addRect(3, 3, kSide - 6, kSide - 6);  // odd-even fill leaves the inside white
-  FillPath(painter, frame, PieceColour(0));
+  FillPath(painter, frame, colour);
 }
 
 // One diagonal band of the cross, from the top edge down to `bottom`.
@@ -86,19 +86,19 @@ QPainterPath CrossStroke(bool mirrored, double bottom) {
 }
 
 // Cross: the falling stroke is drawn first, then the rising one.
-void DrawCross(QPainter& painter, double progress) {
+void DrawCross(QPainter& painter, double progress, const QColor& colour) {
   constexpr double kTop = 2, kBottom = kSide - 2;
   const double first = std::clamp(progress * 2, 0.0, 1.0);
   const double second = std::clamp(progress * 2 - 1, 0.0, 1.0);
   QPainterPath cross;
   if (first > 0) cross = cross.united(CrossStroke(false, kTop + (kBottom - kTop) * first));
   if (second > 0) cross = cross.united(CrossStroke(true, kTop + (kBottom - kTop) * second));
-  FillPath(painter, cross, PieceColour(1));
+  FillPath(painter, cross, colour);
 }
 
 // Nought: a ring 46 pixels across with a stroke of 5 pixels, swept
 // clockwise from twelve o'clock.
-void DrawNought(QPainter& painter, double progress) {
+void DrawNought(QPainter& painter, double progress, const QColor& colour) {
   constexpr double kOuter = 22.75, kInner = 18.3;
   QPainterPath ring;
   ring.addEllipse(QPointF(kCentre, kCentre), kOuter, kOuter);
@@ -116,7 +116,7 @@ void DrawNought(QPainter& painter, double progress) {
   QPainterPath sectorPath;
   sectorPath.addPolygon(sector);
   sectorPath.closeSubpath();
-  FillPath(painter, ring.intersected(sectorPath), PieceColour(2));
+  FillPath(painter, ring.intersected(sectorPath), colour);
 }
 
 // Squiggle: one line of straight strokes. A hook at the top right, a long
@@ -136,8 +136,8 @@ const QPolygonF& SquiggleLine() {
   return line;
 }
 
-void DrawSquiggle(QPainter& painter, double progress) {
-  StrokePolyline(painter, PolylinePart(SquiggleLine(), progress), 4, PieceColour(3));
+void DrawSquiggle(QPainter& painter, double progress, const QColor& colour) {
+  StrokePolyline(painter, PolylinePart(SquiggleLine(), progress), 4, colour);
 }
 
 // Spiral: three turns from the centre out to the lower left, its radius
@@ -160,19 +160,20 @@ const QPolygonF& SpiralLine() {
   return line;
 }
 
-void DrawSpiral(QPainter& painter, double progress) {
-  StrokePolyline(painter, PolylinePart(SpiralLine(), progress), 2.5, PieceColour(4));
+void DrawSpiral(QPainter& painter, double progress, const QColor& colour) {
+  StrokePolyline(painter, PolylinePart(SpiralLine(), progress), 2.5, colour);
 }
 
 }  // namespace
 
-void DrawPiece(QPainter& painter, int code, double progress) {
+void DrawPiece(QPainter& painter, int code, double progress, Look look) {
+  const QColor colour = PieceColour(code, look);
   switch (code) {
-    case 0: return DrawEmpty(painter);
-    case 1: return DrawCross(painter, progress);
-    case 2: return DrawNought(painter, progress);
-    case 3: return DrawSquiggle(painter, progress);
-    case 4: return DrawSpiral(painter, progress);
+    case 0: return DrawEmpty(painter, colour);
+    case 1: return DrawCross(painter, progress, colour);
+    case 2: return DrawNought(painter, progress, colour);
+    case 3: return DrawSquiggle(painter, progress, colour);
+    case 4: return DrawSpiral(painter, progress, colour);
     default: throw std::out_of_range("no piece with code " + std::to_string(code));
   }
 }

@@ -3,6 +3,8 @@
 // frames come from one drawing and cannot drift apart.
 #pragma once
 
+#include "pictures/piece_pictures.h"
+
 class QPainter;
 
 namespace trimbol::pictures::detail {
@@ -11,8 +13,8 @@ namespace trimbol::pictures::detail {
 inline constexpr double kSide = 50.0;
 
 // Draws piece `code` (0..4) in its colour onto the logical 50 x 50 square
-// of `painter`, whose ground is already white. `progress` in 0..1 says how
+// of `painter`, whose ground is already white, in its colour of `look`. `progress` in 0..1 says how
 // much of the piece exists: 1 is the finished piece.
-void DrawPiece(QPainter& painter, int code, double progress);
+void DrawPiece(QPainter& painter, int code, double progress, Look look = Look::kDefault);
 
 }  // namespace trimbol::pictures::detail
