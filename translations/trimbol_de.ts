@@ -203,6 +203,12 @@ P - die Säule durch das Feld, S - wer am Zug ist und der Stand,
 L - die letzten Züge, T - wo sich eine Linie schließen lässt
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Alle Tasten: Strg+? (Hilfe - Tasten)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - die letzten Züge, T - wo sich eine Linie schließen lässt
     <message>
         <source>Решающий ход</source>
         <translation>Entscheidender Zug</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>Im Spiel</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Den eigenen letzten Zug und die Antworten des Computers zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Tipp: das Feld, das der Meister wählen würde, und warum</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Ton ein und aus</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Musik aus den Dateien 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Menütaste, Umschalt+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Das Menü öffnen</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>Zum nächsten oder vorigen Element; das letzte ist das Brett</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Diese Tastenliste</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>Auf dem Brett</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Den Rahmen bewegen; Links und Rechts wechseln die Ebene</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>Dasselbe Feld der Nachbarebene</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Erstes und letztes Feld der Ebene</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter, Leertaste</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Das eigene Zeichen ins Rahmenfeld setzen</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Die Reihe durch den Rahmen vorlesen</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Die Spalte durch den Rahmen vorlesen</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Die Säule durch den Rahmen vorlesen</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>Wer am Zug ist und der Punktestand</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>Der letzte Zug jeder Seite</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Felder, auf denen eine Seite mit dem nächsten Zug eine Linie vollendet</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Aktion</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P - el pilar que pasa por la casilla, S - a quién le toca y el marcador,
 L - las últimas jugadas, T - dónde se puede completar una línea
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Todas las teclas: Ctrl+? (Ayuda - Teclas)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - las últimas jugadas, T - dónde se puede completar una línea
     <message>
         <source>Решающий ход</source>
         <translation>Jugada decisiva</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>En la partida</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Deshacer tu última jugada y las respuestas del ordenador</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Pista: la casilla que elegiría el Maestro, y por qué</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Activar y desactivar el sonido</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Música de los archivos 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Tecla de menú, Mayús+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Abrir el menú</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>Al control siguiente o anterior; el último es el tablero</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>En el tablero</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Mover el marco; izquierda y derecha cruzan los niveles</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>La misma casilla del nivel vecino</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Primera y última casilla del nivel</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Intro, Espacio</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Poner tu ficha en la casilla del marco</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Leer la fila que pasa por el marco</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Leer la columna que pasa por el marco</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Leer el pilar que pasa por el marco</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>A quién le toca, y el marcador</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>La última jugada de cada bando</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Casillas donde un bando completaría una línea en su próxima jugada</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Acción</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P - le pilier passant par la case, S - qui joue et le score,
 L - les derniers coups, T - où une ligne peut être finie
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Toutes les touches : Ctrl+? (Aide - Touches)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - les derniers coups, T - où une ligne peut être finie
     <message>
         <source>Решающий ход</source>
         <translation>Coup décisif</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Touches</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>En jeu</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Annuler votre dernier coup et les réponses de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Indice : la case que choisirait le Maître, et pourquoi</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Activer et couper le son</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Musique des fichiers 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Touche menu, Maj+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>Élément suivant ou précédent de la fenêtre ; le dernier est le plateau</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Cette liste des touches</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>Sur le plateau</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Déplacer le cadre ; gauche et droite passent d’un niveau à l’autre</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>La même case du niveau voisin</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Première et dernière case du niveau</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Entrée, Espace</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Poser votre pion dans la case encadrée</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Lire la rangée passant par le cadre</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Lire la colonne passant par le cadre</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Lire le pilier passant par le cadre</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>À qui de jouer, et le score</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>Le dernier coup de chaque camp</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Les cases où un camp compléterait une ligne au prochain coup</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Action</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P - il pilastro per la casella, S - a chi tocca e il punteggio,
 L - le ultime mosse, T - dove si può completare una linea
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Tutti i tasti: Ctrl+? (Aiuto - Tasti)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - le ultime mosse, T - dove si può completare una linea
     <message>
         <source>Решающий ход</source>
         <translation>Mossa decisiva</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Tasti</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>In partita</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Annulla la tua ultima mossa e le risposte del computer</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Suggerimento: la casella che sceglierebbe il Maestro, e perché</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Attiva e disattiva il suono</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Musica dai file 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Tasto menu, Maiusc+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Apre il menu</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>All&apos;elemento successivo o precedente; l&apos;ultimo è il tabellone</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Istruzioni</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Questo elenco di tasti</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>Sul tabellone</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Frecce</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Sposta la cornice; sinistra e destra passano tra i livelli</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>La stessa casella del livello vicino</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Prima e ultima casella del livello</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Invio, Spazio</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Metti il tuo segno nella casella incorniciata</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Leggi la riga che passa per la cornice</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Leggi la colonna che passa per la cornice</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Leggi il pilastro che passa per la cornice</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>A chi tocca, e il punteggio</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>L&apos;ultima mossa di ogni giocatore</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Le caselle dove un giocatore completerebbe una linea alla prossima mossa</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Azione</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P - słup przez pole, S - czyj ruch i wynik,
 L - ostatnie ruchy, T - gdzie można zamknąć linię
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Wszystkie klawisze: Ctrl+? (Pomoc - Klawisze)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - ostatnie ruchy, T - gdzie można zamknąć linię
     <message>
         <source>Решающий ход</source>
         <translation>Decydujący ruch</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Klawisze</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>W grze</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Cofnij swój ostatni ruch i odpowiedzi komputera</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Podpowiedź: pole, które wybrałby Mistrz, i dlaczego</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Włącz i wyłącz dźwięk</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Muzyka z plików 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Klawisz menu, Shift+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Otwórz menu</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>Do następnego lub poprzedniego elementu okna; ostatni to plansza</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instrukcja</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Ta lista klawiszy</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>Na planszy</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Strzałki</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Przesuń ramkę; w lewo i w prawo przez warstwy</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>To samo pole sąsiedniej warstwy</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Pierwsze i ostatnie pole warstwy</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter, spacja</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Postaw swój znak w polu ramki</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Odczytaj rząd przez ramkę</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Odczytaj kolumnę przez ramkę</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Odczytaj słup przez ramkę</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>Czyj ruch i wynik</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>Ostatni ruch każdej strony</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Pola, na których strona zamknie linię następnym ruchem</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Działanie</translation>
     </message>
 </context>
 <context>

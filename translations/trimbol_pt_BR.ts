@@ -203,6 +203,12 @@ P - o pilar que passa pela casa, S - de quem é a vez e o placar,
 L - as últimas jogadas, T - onde uma linha pode ser completada
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Todas as teclas: Ctrl+? (Ajuda - Teclas)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - as últimas jogadas, T - onde uma linha pode ser completada
     <message>
         <source>Решающий ход</source>
         <translation>Jogada decisiva</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>No jogo</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Nova partida</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Desfazer sua última jogada e as respostas do computador</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Dica: a casa que o Mestre escolheria, e por quê</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Ligar e desligar o som</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Música dos arquivos 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Tecla de menu, Shift+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Abrir o menu</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>Para o controle seguinte ou anterior; o último é o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Instruções</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>No tabuleiro</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Setas</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Mover a moldura; esquerda e direita passam pelas camadas</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>A mesma casa da camada vizinha</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Primeira e última casa da camada</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter, Espaço</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Colocar sua peça na casa da moldura</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Ler a linha que passa pela moldura</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Ler a coluna que passa pela moldura</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Ler o pilar que passa pela moldura</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>De quem é a vez, e o placar</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>A última jogada de cada lado</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Casas onde um lado completaria uma linha na próxima jogada</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Ação</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P (З) - стовп через клітинку, S (І) - чий хід і ра�
 L (Д) - останні ходи, T (Е) - де можна завершити лінію
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>Усі клавіші - Ctrl+? (Довідка - Клавіші)
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L (Д) - останні ходи, T (Е) - де можна завершити л
     <message>
         <source>Решающий ход</source>
         <translation>Вирішальний хід</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Клавіші</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>У грі</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>Нова гра</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>Скасувати свій останній хід і відповіді комп’ютера на нього</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>Підказка: клітинка, яку вибрав би Майстер, і чому</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>Увімкнути й вимкнути звук</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>Музика з файлів 1.wav ... 9.mid</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>Клавіша меню, Shift+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>Відкрити меню</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>До наступного чи попереднього елемента вікна; останній - дошка</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>Інструкції</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>Цей список клавіш</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>На дошці</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>Стрілки</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>Рухати рамку; вліво і вправо - крізь шари</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>Та сама клітинка сусіднього шару</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>Перша й остання клітинка шару</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter, пропуск</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>Поставити знак у клітинку рамки</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R (К)</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>Прочитати рядок через рамку</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C (С)</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>Прочитати стовпець через рамку</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P (З)</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>Прочитати стовп через рамку</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S (І)</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>Чий хід і рахунок</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L (Д)</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>Останній хід кожної сторони</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T (Е)</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>Клітинки, де сторона завершить лінію наступним ходом</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Дія</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,12 @@ P - 穿过该格的竖柱，S - 轮到谁和比分，
 L - 最近几步，T - 哪里可以连成一线
 </translation>
     </message>
+    <message>
+        <source>Все клавиши - Ctrl+? (Помощь - Клавиши)
+</source>
+        <translation>全部按键：Ctrl+?（帮助 - 按键）
+</translation>
+    </message>
 </context>
 <context>
     <name>Hint</name>
@@ -403,6 +409,153 @@ L - 最近几步，T - 哪里可以连成一线
     <message>
         <source>Решающий ход</source>
         <translation>决胜一步</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>按键</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>В игре</source>
+        <translation>游戏中</translation>
+    </message>
+    <message>
+        <source>Новая игра</source>
+        <translation>新对局</translation>
+    </message>
+    <message>
+        <source>Отменить свой последний ход и ответы компьютера на него</source>
+        <translation>悔回你的上一步及电脑对它的应着</translation>
+    </message>
+    <message>
+        <source>Подсказка: клетка, которую выбрал бы Мастер, и почему</source>
+        <translation>提示：大师会选的格子及理由</translation>
+    </message>
+    <message>
+        <source>Включить и выключить звук</source>
+        <translation>开关声音</translation>
+    </message>
+    <message>
+        <source>1 - 9</source>
+        <translation>1 - 9</translation>
+    </message>
+    <message>
+        <source>Музыка из файлов 1.wav ... 9.mid</source>
+        <translation>播放文件 1.wav ... 9.mid 中的音乐</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10</source>
+        <translation>菜单键，Shift+F10</translation>
+    </message>
+    <message>
+        <source>Открыть меню</source>
+        <translation>打开菜单</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу окна; последний - доска</source>
+        <translation>到下一个或上一个控件；最后一个是棋盘</translation>
+    </message>
+    <message>
+        <source>Инструкции</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Этот список клавиш</source>
+        <translation>本按键列表</translation>
+    </message>
+    <message>
+        <source>На доске</source>
+        <translation>棋盘上</translation>
+    </message>
+    <message>
+        <source>Стрелки</source>
+        <translation>方向键</translation>
+    </message>
+    <message>
+        <source>Двигать рамку; влево и вправо - через слои</source>
+        <translation>移动方框；左右键可跨层</translation>
+    </message>
+    <message>
+        <source>Та же клетка соседнего слоя</source>
+        <translation>相邻层的同一格</translation>
+    </message>
+    <message>
+        <source>Первая и последняя клетка слоя</source>
+        <translation>本层的第一格和最后一格</translation>
+    </message>
+    <message>
+        <source>Enter, пробел</source>
+        <translation>Enter、空格</translation>
+    </message>
+    <message>
+        <source>Поставить знак в клетку рамки</source>
+        <translation>在方框所在格落子</translation>
+    </message>
+    <message>
+        <source>R (К)</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Прочитать ряд через рамку</source>
+        <translation>朗读方框所在的行</translation>
+    </message>
+    <message>
+        <source>C (С)</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Прочитать столбец через рамку</source>
+        <translation>朗读方框所在的列</translation>
+    </message>
+    <message>
+        <source>P (З)</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Прочитать столб через рамку</source>
+        <translation>朗读方框所在的竖柱</translation>
+    </message>
+    <message>
+        <source>S (Ы)</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Чей ход и счёт</source>
+        <translation>轮到谁及比分</translation>
+    </message>
+    <message>
+        <source>L (Д)</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Последний ход каждой стороны</source>
+        <translation>各方的最后一步</translation>
+    </message>
+    <message>
+        <source>T (Е)</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Клетки, где сторона закончит линию следующим ходом</source>
+        <translation>某方下一步即可连成一线的格子</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>操作</translation>
     </message>
 </context>
 <context>
