@@ -14,6 +14,7 @@ home="$(mktemp -d)"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true  # gone before the next run looks for another Orca
   pkill -f "speech-dispatcher.*${XDG_RUNTIME_DIR:-$home}" 2>/dev/null || true
   rm -rf "$home"
 }
@@ -36,6 +37,8 @@ import runpy, sys
 from orca import debug
 debug.debugFile = open(sys.argv[1], "w", buffering=1)
 debug.debugLevel = debug.LEVEL_INFO
+# Orca will not start beside another, so --replace: two of these runs at
+# once cannot both hear their game.
 sys.argv = ["orca", "--replace"]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 PYTHON
