@@ -62,19 +62,22 @@ TEST(GameSound, LoadsTheModuleAtTheFirstPlayAndWatchesTheOutput) {
   std::filesystem::remove(wave);
 }
 
-TEST(GameSound, AModuleThatCannotBeLoadedFailsEachPlayNamingTheFile) {
-  GameSound sound("/no/such/folder/trimbol-sound.so");
-  for (const char* file : {"hlop.wav", "8.mid"}) {
-    try {
-      sound.Play(SoundPlayer::kEffects, file);
-      ADD_FAILURE() << file;
-    } catch (const FileError& error) {
-      const std::string expected = "Couldn't open \"" + std::string(file) + "\": the sound module cannot be loaded: ";
-      EXPECT_EQ(std::string(error.what()).substr(0, expected.size()), expected);
-      EXPECT_NE(std::string(error.what()).find("/no/such/folder/trimbol-sound.so"), std::string::npos);
+// A missing module, and a library that loads but has no entry point.
+TEST(GameSound, AModuleThatCannotBeLoadedOrHasNoEntryFailsEachPlayNamingTheFile) {
+  for (const char* module : {"/no/such/folder/trimbol-sound.so", "libm.so.6"}) {
+    GameSound sound(module);
+    for (const char* file : {"hlop.wav", "8.mid"}) {
+      try {
+        sound.Play(SoundPlayer::kEffects, file);
+        ADD_FAILURE() << file;
+      } catch (const FileError& error) {
+        const std::string expected = "Couldn't open \"" + std::string(file) + "\": the sound module cannot be loaded: ";
+        EXPECT_EQ(std::string(error.what()).substr(0, expected.size()), expected);
+        EXPECT_NE(std::string(error.what()).find(module), std::string::npos) << error.what();
+      }
     }
+    EXPECT_FALSE(sound.releaseCheck().isActive());
   }
-  EXPECT_FALSE(sound.releaseCheck().isActive());
 }
 
 }  // namespace
